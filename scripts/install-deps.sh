@@ -1,0 +1,44 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Installs every Debian 12 package that building, running and testing
+# Velomni Studio needs. Does nothing when all of them are present.
+set -eu
+
+PACKAGES="
+  g++ cmake ninja-build pkg-config make git xauth
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev qt6-multimedia-dev qt6-webengine-dev
+  qt6-image-formats-plugins qt6-qpa-plugins
+  libpng-dev libjpeg62-turbo-dev libgif-dev zlib1g-dev
+  libemf2svg-dev libwmf-dev gsfonts
+  libburn-dev libisofs-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-alsa
+  xvfb x11-utils imagemagick fonts-dejavu-core
+  g++-mingw-w64-i686 gcc-mingw-w64-x86-64 icoutils genisoimage xorriso
+"
+
+missing=""
+for p in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+
+if [ -z "$missing" ]; then
+  exit 0
+fi
+
+echo "install-deps: installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+  SUDO=""
+elif command -v sudo >/dev/null 2>&1; then
+  SUDO="sudo"
+else
+  echo "install-deps: need root or sudo to install:$missing" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+# shellcheck disable=SC2086
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "model/CodePage.h"
+
+namespace {
+
+// Unicode of the bytes 0x80 to 0x9F; the rest equal their Latin-1 value.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+int EncodeChar(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (int i = 0; i < 32; ++i)
+        if (kHighControls[i] == c) return 0x80 + i;
+    return -1;
+}
+
+} // namespace
+
+QString DecodeAnsi(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QByteArray EncodeAnsi(const QString& text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        // A surrogate pair is one character that the code page cannot hold.
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+        const int b = EncodeChar(c);
+        bytes[n++] = static_cast<char>(b < 0 ? '?' : b);
+    }
+    bytes.truncate(n);
+    return bytes;
+}
