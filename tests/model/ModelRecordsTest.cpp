@@ -49,6 +49,8 @@ public:
     ~CountingControl() override { ++m_destroyed; }
     QRect Bounds() const override { return m_bounds; }
     void SetBounds(const QRect& bounds) override { m_bounds = bounds; }
+    bool WriteKindRecord(TVoStream&) const override { return true; }
+    bool ReadKindRecord(TVoStream&) override { return true; }
 
 private:
     int& m_destroyed;
