@@ -359,7 +359,8 @@ QByteArray EncodeGif(const QImage& image)
     EGifSetGifVersion(gif.get(), true);
     if (EGifPutScreenDesc(gif.get(), pixels.width(), pixels.height(), bits, 0, map.get()) != GIF_OK) throw fail();
     if (picture.transparent >= 0) {
-        GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, picture.transparent};
+        GraphicsControlBlock control{}; // no disposal, no delay
+        control.TransparentColor = picture.transparent;
         GifByteType extension[4];
         const size_t length = EGifGCBToExtension(&control, extension);
         if (EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, int(length), extension) != GIF_OK) throw fail();

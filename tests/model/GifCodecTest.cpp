@@ -165,25 +165,3 @@ TEST(GifCodec, RefusesTruncatedAndDamagedData)
     // A damaged byte may still give a picture, but must never crash.
     for (qsizetype i = 0; i < bytes.size(); ++i) DecodeGif(QByteArray(bytes).replace(i, 1, "\xa5"));
 }
-#include "model/PngCodec.h"
-#include "model/JpegCodec.h"
-#include <QRandomGenerator>
-TEST(GifCodecTmp, Fuzz)
-{
-    QImage img = FewColours(37, 29);
-    QImage many(40, 33, QImage::Format_ARGB32);
-    for (int y = 0; y < 33; ++y) for (int x = 0; x < 40; ++x) many.setPixel(x, y, qRgba(x*6, y*7, x*y, (x+y)%7 ? 255 : 0));
-    const QByteArray seeds[] = {EncodeGif(img), EncodeGif(many), WithImageMagick({img}, {"-interlace", "GIF"}),
-        EncodePng(many), EncodeJpeg(many, 80), EncodePng(img)};
-    QRandomGenerator r(1);
-    for (int s = 0; s < 6; ++s) for (int it = 0; it < 4000; ++it) {
-        QByteArray b = seeds[s];
-        const int k = 1 + r.bounded(4);
-        for (int j = 0; j < k; ++j) b[r.bounded(int(b.size()))] = char(r.bounded(256));
-        if (r.bounded(4) == 0) b.truncate(r.bounded(int(b.size())));
-        try { CheckGif(b); } catch (const StreamError&) {}
-        try { CheckPng(b); } catch (const StreamError&) {}
-        try { CheckJpeg(b); } catch (const StreamError&) {}
-        DecodeGif(b); DecodePng(b); DecodeJpeg(b);
-    }
-}
