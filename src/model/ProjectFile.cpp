@@ -64,6 +64,22 @@ bool ReadAction(TVoStream& stream, TVoAction& action)
     });
 }
 
+// Reports the failure being handled as a file error, with its own number.
+void ReportCaughtFileError(const QString& path)
+{
+    int osError = errno;
+    try {
+        throw;
+    } catch (const StreamError& e) {
+        osError = e.OsError();
+    } catch (const std::bad_alloc&) {
+        osError = ENOMEM;
+    } catch (...) {
+    }
+    errno = osError;
+    ReportFileError(0, path);
+}
+
 // Writes the file under a temporary name beside it and renames it over
 // the old one only when complete, so a failed save never leaves a
 // truncated data file behind.
@@ -88,18 +104,10 @@ bool WriteProjectFile(TProjectHost& host, const QString& path)
             return true;
         }
     } catch (...) {
-        int osError = errno;
-        try {
-            throw;
-        } catch (const StreamError& e) {
-            osError = e.OsError();
-        } catch (const std::bad_alloc&) {
-            osError = ENOMEM;
-        } catch (...) {
-        }
+        const int osError = errno;
         QFile::remove(temporary);
         errno = osError;
-        ReportFileError(0, path);
+        ReportCaughtFileError(path);
         return false;
     }
     QFile::remove(temporary);
@@ -117,6 +125,16 @@ bool LoadProject(TProjectHost& host, const QString& path)
 {
     try {
         TFileStream stream(path, TFileStream::Mode::Read);
+        return LoadProjectStream(host, stream, path);
+    } catch (...) {
+        ReportCaughtFileError(path);
+        return false;
+    }
+}
+
+bool LoadProjectStream(TProjectHost& host, TVoStream& stream, const QString& path)
+{
+    try {
         if (stream.ReadU32() != kProjectMagic) {
             ShowInformation(QStringLiteral("File Format"), QStringLiteral("Invalid file format."));
             return false;
@@ -134,17 +152,7 @@ bool LoadProject(TProjectHost& host, const QString& path)
         ProjectModified = false;
         return true;
     } catch (...) {
-        int osError = errno;
-        try {
-            throw;
-        } catch (const StreamError& e) {
-            osError = e.OsError();
-        } catch (const std::bad_alloc&) {
-            osError = ENOMEM;
-        } catch (...) {
-        }
-        errno = osError;
-        ReportFileError(0, path);
+        ReportCaughtFileError(path);
         return false;
     }
 }

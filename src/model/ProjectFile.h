@@ -21,6 +21,8 @@ constexpr qint32 kProjectFormatVersion = 0;
 bool SaveProject(TProjectHost& host, const QString& path);
 // Reads the whole file into the host; sets ProjectModified to false.
 bool LoadProject(TProjectHost& host, const QString& path);
+// The same on a stream already open; path names it in file errors.
+bool LoadProjectStream(TProjectHost& host, TVoStream& stream, const QString& path);
 
 bool WriteScrambledString(TVoStream& stream, const QString& text); // code 2001
 bool ReadScrambledString(TVoStream& stream, QString& text);        // code 2002
