@@ -5,13 +5,16 @@
 set -eu
 build="$1"
 scratch="$2"
+cli="$build/src/cli/velomni-cli"
 
 rm -rf "$scratch/demo"
 mkdir -p "$scratch"
 cp -r examples/demo "$scratch/demo"
+rm -f "$scratch/demo/project.json"
 
-echo "Built in $build:"
-find "$build" -maxdepth 3 -type f \( -name '*.a' -o -perm -u+x \) ! -name '*.sh' ! -path '*/CMakeFiles/*' | sort | sed 's/^/  /'
-echo "Scratch copy of the demo project: $scratch/demo"
-echo "Not runnable yet: the studio and the player are not built so far;"
-echo "the libraries above hold the menu model, the byte encodings, the pictures and the INI module."
+# The demo's source is reviewable JSON; its data file is made from it.
+"$cli" import examples/demo/project.json "$scratch/demo"
+echo "Demo project: $scratch/demo (data file $scratch/demo/velomni.vpj)" >&2
+echo "Its data file, as the player loads it:" >&2
+"$cli" export "$scratch/demo"
+echo "The studio and the player are not built yet; the JSON above is what they will show." >&2

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Load and save of a large project against reading and writing the same
+// number of bytes in the same run: 1,000 objects of every kind and about
+// 20 MB of pictures. Prints each time and its ratio to the baseline.
+#include "controls/ProjectDocument.h"
+#include "controls/VoImage.h"
+#include "model/GraphicClasses.h"
+#include "model/ProcessState.h"
+#include "model/ProjectFile.h"
+#include "platform/MessageBoxes.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace {
+
+// A noisy PNG that does not compress: about 4 bytes a pixel.
+QByteArray NoisePng(int side, quint32 seed)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < side; ++y) {
+        auto* line = reinterpret_cast<quint32*>(image.scanLine(y));
+        for (int x = 0; x < side; ++x) line[x] = random.generate();
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+TPicture PngPicture(const QByteArray& bytes)
+{
+    auto png = NewGraphic(GraphicKind::Png);
+    png->LoadFromBytes(bytes);
+    TPicture picture;
+    picture.SetGraphic(std::move(png));
+    return picture;
+}
+
+void BuildProject(TProjectDocument& document)
+{
+    // 167 distinct pictures of ~120 KB, one on each image object: ~20 MB.
+    std::vector<QByteArray> pictures;
+    for (int i = 0; i < 167; ++i) pictures.push_back(NoisePng(172, quint32(i + 1)));
+    for (int i = 0; i < 1000; ++i) {
+        TVoObject* entry = NewObjectEntry();
+        entry->ObjectType = quint8(i % 6);
+        entry->Name = QStringLiteral("Object%1").arg(i + 1);
+        entry->ClickSound = QStringLiteral("\\sounds\\click.wav");
+        entry->Actions.push_back(std::make_unique<TVoAction>(TVoAction{0, "\\docs\\guide.txt"}));
+        document.ObjectList().push_back(entry);
+        CreateObjectControl(entry, &document, nullptr, (i / 20) * 8, (i % 20) * 30);
+        if (entry->ObjectType == 1)
+            static_cast<TVoImage*>(entry->Control.get())->SetPicture(PngPicture(pictures[size_t(i / 6)]));
+    }
+}
+
+double MedianMs(int runs, const std::function<void()>& body)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    std::FILE* f = std::fopen(QFile::encodeName(path).constData(), "rb");
+    std::fseek(f, 0, SEEK_END);
+    const long size = std::ftell(f);
+    std::fseek(f, 0, SEEK_SET);
+    QByteArray bytes(size, Qt::Uninitialized);
+    const size_t got = std::fread(bytes.data(), 1, size_t(size), f);
+    std::fclose(f);
+    bytes.truncate(qsizetype(got));
+    return bytes;
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    std::FILE* f = std::fopen(QFile::encodeName(path).constData(), "wb");
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+    std::fflush(f);
+#ifndef _WIN32
+    fsync(fileno(f));
+#endif
+    std::fclose(f);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    StderrMessageBoxes boxes;
+    SetMessageBoxes(&boxes);
+    IsStudio = true;
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("velomni.vpj");
+    const QString raw = dir.filePath("raw.bin");
+    TProjectDocument document;
+    BuildProject(document);
+    if (!SaveProject(document, path)) return 1;
+    const QByteArray bytes = ReadAll(path);
+
+    const double save = MedianMs(runs, [&] { SaveProject(document, path); });
+    const double write = MedianMs(runs, [&] { WriteAll(raw, bytes); });
+    // Freeing a loaded project is not part of loading it.
+    std::vector<std::unique_ptr<TProjectDocument>> loaded;
+    const double load = MedianMs(runs, [&] {
+        // The events a load posts are handled by the event loop afterwards;
+        // left queued they would slow the next load.
+        QCoreApplication::processEvents();
+        loaded.push_back(std::make_unique<TProjectDocument>());
+        LoadProject(*loaded.back(), path);
+    });
+    loaded.clear();
+    const double read = MedianMs(runs, [&] { ReadAll(raw); });
+
+    std::printf("project: %zu objects, %.1f MB\n", document.ObjectList().size(), bytes.size() / 1e6);
+    std::printf("save  %8.2f ms   write bytes %8.2f ms   ratio %.2f (target 2.0)\n", save, write,
+                save / write);
+    std::printf("load  %8.2f ms   read bytes  %8.2f ms   ratio %.2f (target 1.2)\n", load, read,
+                load / read);
+    return 0;
+}

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "cli/CliCommands.h"
+
+#include "cli/JsonText.h"
+#include "cli/ProjectJson.h"
+#include "cli/RecordSchema.h"
+#include "controls/ProjectDocument.h"
+#include "model/ProcessState.h"
+#include "model/ProjectFile.h"
+#include "model/StreamError.h"
+#include "model/VoStream.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] =
+    "usage: velomni-cli COMMAND ...\n"
+    "  export FOLDER_OR_VPJ     print the project data file as JSON\n"
+    "  import FILE.json FOLDER  write FOLDER/velomni.vpj from such JSON\n";
+
+void Print(FILE* to, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+    std::fflush(to);
+}
+
+int Usage(const QString& problem = QString())
+{
+    if (!problem.isEmpty()) Print(stderr, QStringLiteral("velomni-cli: ") + problem + '\n');
+    Print(stderr, QString::fromLatin1(kUsage));
+    return kCliUsage;
+}
+
+int Refused(const QString& message)
+{
+    Print(stderr, QStringLiteral("velomni-cli: ") + message + '\n');
+    return kCliRefused;
+}
+
+// The data file named by a folder or a file path.
+QString DataFilePath(const QString& folderOrFile)
+{
+    return QFileInfo(folderOrFile).isDir() ? QDir(folderOrFile).filePath(DataFileName)
+                                           : folderOrFile;
+}
+
+// The body version a loadable file was written with.
+int StoredBodyVersion(const QString& path)
+{
+    TFileStream s(path, TFileStream::Mode::Read);
+    s.Seek(8);
+    const qint32 n = s.ReadI32();
+    s.Seek(s.Position() + qint64(n) * 4);
+    const qint32 length = s.ReadI32();
+    s.Seek(s.Position() + length + 4);
+    return s.ReadI32();
+}
+
+} // namespace
+
+int RunCli(const QStringList& arguments)
+{
+    // No web panel or rich-text file is opened by the tool: it works on the
+    // stored data only, as the studio does.
+    IsStudio = true;
+    if (arguments.isEmpty()) return Usage();
+    const QString command = arguments.first();
+    const QStringList rest = arguments.mid(1);
+    if (command == "export") return RunExport(rest);
+    if (command == "import") return RunImport(rest);
+    if (command == "--help" || command == "-h" || command == "help") {
+        Print(stdout, QString::fromLatin1(kUsage));
+        return kCliOk;
+    }
+    return Usage(QStringLiteral("unknown command \"%1\"").arg(command));
+}
+
+int RunExport(const QStringList& arguments)
+{
+    if (arguments.size() != 1) return Usage(QStringLiteral("export takes one folder or file"));
+    const QString path = DataFilePath(arguments[0]);
+    ProjectFolder = QFileInfo(path).absolutePath();
+    TProjectDocument document;
+    if (!LoadProject(document, path)) return kCliRefused;
+    try {
+        const QJsonObject json = ProjectToJson(document, StoredBodyVersion(path));
+        const QByteArray text = ProjectJsonText(json);
+        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+        std::fflush(stdout);
+    } catch (const StreamError& e) {
+        return Refused(QString::fromLocal8Bit(e.what()));
+    }
+    return kCliOk;
+}
+
+int RunImport(const QStringList& arguments)
+{
+    if (arguments.size() != 2) return Usage(QStringLiteral("import takes a JSON file and a folder"));
+    QFile file(arguments[0]);
+    if (!file.open(QIODevice::ReadOnly))
+        return Refused(QStringLiteral("%1: %2").arg(arguments[0], file.errorString()));
+    QJsonParseError parseError;
+    const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return Refused(QStringLiteral("%1: %2 at offset %3")
+                           .arg(arguments[0], parseError.errorString())
+                           .arg(parseError.offset));
+    if (!json.isObject()) return Refused(arguments[0] + QStringLiteral(": expected a JSON object"));
+
+    const QString folder = arguments[1];
+    if (!QDir().mkpath(folder)) return Refused(QStringLiteral("cannot create folder %1").arg(folder));
+    ProjectFolder = QDir(folder).absolutePath();
+    SetPictureFileFolder(QFileInfo(arguments[0]).absolutePath());
+    TProjectDocument document;
+    QString error;
+    if (!JsonToProject(json.object(), document, error)) return Refused(error);
+    if (!SaveProject(document, QDir(folder).filePath(DataFileName))) return kCliRefused;
+    return kCliOk;
+}

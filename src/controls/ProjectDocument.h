@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "model/ProjectHost.h"
+
+#include <memory>
+
+class QWidget;
+
+// A project without a window, for tools that run without a display. Its
+// controls live on a surface that is never shown; a QApplication must
+// exist while it does.
+class TProjectDocument final : public TProjectHost {
+public:
+    TProjectDocument();
+    ~TProjectDocument() override;
+    TProjectDocument(const TProjectDocument&) = delete;
+    TProjectDocument& operator=(const TProjectDocument&) = delete;
+
+    TProjectSettings& Settings() override { return m_settings; }
+    TObjectList& ObjectList() override { return m_objects; }
+    TVoActions& StartActions() override { return m_startActions; }
+
+    void ResetProject() override;
+    void SetWindowIcon(const TPicture& icon) override;
+    void SetWindowSize(int width, int height) override;
+    // No events are bound: nothing here is clicked.
+    std::unique_ptr<TVoControl> CreateControl(TVoObject& entry) override;
+    void RedrawBackground() override {}
+    void PositionWindow() override {}
+
+    // The hidden parent of every control.
+    QWidget* Surface() const { return m_surface.get(); }
+
+private:
+    // Declared first so the controls on it are freed before it goes.
+    std::unique_ptr<QWidget> m_surface;
+    TProjectSettings m_settings;
+    TObjectList m_objects;
+    TVoActions m_startActions;
+};

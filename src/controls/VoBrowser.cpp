@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "controls/VoBrowser.h"
+
+#include "controls/BrowserTarget.h"
+#include "controls/KindRecord.h"
+#include "model/ErrorReports.h"
+#include "model/ProcessState.h"
+#include "model/StreamPrimitives.h"
+#include "model/VoStream.h"
+
+#include <QApplication>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kWriteCode = 4007;
+constexpr int kReadCode = 4008;
+
+// The browser engine does not start as root while its sandbox is on.
+void AllowEngineAsRoot()
+{
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+} // namespace
+
+TVoBrowser::TVoBrowser(QWidget* parent) : QFrame(parent), TWidgetControl(*this, QSize(177, 177))
+{
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+    SetColor(m_color);
+}
+
+void TVoBrowser::SetColor(TColor color)
+{
+    m_color = color;
+    QPalette face = palette();
+    face.setColor(QPalette::Window, ColorToQColor(color, QApplication::palette(this)));
+    setPalette(face);
+}
+
+QWidget* TVoBrowser::View() const
+{
+    return m_view;
+}
+
+void TVoBrowser::SetAddress(const QString& address)
+{
+    m_address = address;
+    if (IsStudio) return;
+    if (!m_view) CreateView();
+    m_view->setUrl(BrowserTarget(ProjectFolder, address));
+}
+
+void TVoBrowser::CreateView()
+{
+    AllowEngineAsRoot();
+    setFrameStyle(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_view = new QWebEngineView(this);
+    m_view->setFocusPolicy(Qt::ClickFocus);
+    layout->addWidget(m_view);
+}
+
+bool TVoBrowser::WriteKindRecord(TVoStream& stream) const
+{
+    return RunReported(kWriteCode, [&] {
+        WriteKindVersion(stream);
+        return WriteString(stream, m_address);
+    });
+}
+
+bool TVoBrowser::ReadKindRecord(TVoStream& stream)
+{
+    return RunReported(kReadCode, [&] {
+        if (!ReadKindVersion(stream)) return false;
+        QString address;
+        if (!ReadString(stream, address)) return false;
+        SetAddress(address);
+        return true;
+    });
+}

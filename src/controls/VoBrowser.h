@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "controls/WidgetControl.h"
+#include "model/Color.h"
+
+#include <QFrame>
+
+class QWebEngineView;
+
+// Kind 5: a panel that shows a web page or a project file in a browser.
+// The browser exists only in the player, from the first address on.
+class TVoBrowser final : public QFrame, public TWidgetControl {
+public:
+    explicit TVoBrowser(QWidget* parent = nullptr);
+
+    // In the player, setting it opens BrowserTarget(ProjectFolder, address).
+    const QString& Address() const { return m_address; }
+    void SetAddress(const QString& address);
+    // The panel's face, seen while there is no browser.
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    // The browser; nothing until the player sets the first address.
+    QWidget* View() const;
+
+    bool WriteKindRecord(TVoStream& stream) const override; // code 4007
+    bool ReadKindRecord(TVoStream& stream) override;        // code 4008
+
+private:
+    void CreateView();
+
+    QString m_address;
+    TColor m_color = clWhite;
+    QWebEngineView* m_view = nullptr; // a child of the panel
+};

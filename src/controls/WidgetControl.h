@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "model/Cursor.h"
+#include "model/ObjectControl.h"
+
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// What every object control shares: its widget's geometry as the
+// control's bounds, and the hint and cursor shown over it.
+class TWidgetControl : public TVoControl {
+public:
+    QRect Bounds() const override;
+    void SetBounds(const QRect& bounds) override;
+
+    // Shown as the widget's tooltip.
+    const QString& Hint() const { return m_hint; }
+    void SetHint(const QString& hint);
+    // Default leaves the parent's cursor in force.
+    TCursor Cursor() const { return m_cursor; }
+    void SetCursor(TCursor cursor);
+
+protected:
+    // The widget is the control itself, already constructed as its other
+    // base; it gets its minimum size of 1 x 1 and the default size.
+    TWidgetControl(QWidget& widget, QSize defaultSize);
+
+private:
+    QWidget& m_widget;
+    QString m_hint;
+    TCursor m_cursor = crDefault;
+};
