@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -36,6 +37,16 @@ void CheckCount(qint32 count, qint64 minRecord, const TVoStream& stream)
 {
     if (count < 0) throw StreamError::BadData("negative count");
     if (count > stream.Remaining() / minRecord) throw StreamError::Truncated("count beyond the data");
+}
+
+// Stored bounds as a rectangle a widget can take: coordinates and sizes
+// beyond 2^24 pixels (the largest widget size) are brought within it, so no
+// later arithmetic on the rectangle overflows.
+QRect StoredBounds(qint32 left, qint32 top, qint32 width, qint32 height)
+{
+    constexpr qint32 kLimit = (1 << 24) - 1;
+    return QRect(std::clamp(left, -kLimit, kLimit), std::clamp(top, -kLimit, kLimit),
+                 std::clamp(width, 0, kLimit), std::clamp(height, 0, kLimit));
 }
 
 void ShowInformation(const QString& caption, const QString& text)
@@ -365,7 +376,7 @@ bool ReadObjectRecord(TVoStream* stream, TVoObject* entry, TProjectHost* host)
         const qint32 top = stream->ReadI32();
         const qint32 width = stream->ReadI32();
         const qint32 height = stream->ReadI32();
-        entry->Control->SetBounds(QRect(left, top, width, height));
+        entry->Control->SetBounds(StoredBounds(left, top, width, height));
         return true;
     });
 }

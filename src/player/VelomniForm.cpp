@@ -22,6 +22,8 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 
+#include <algorithm>
+
 TVelomniForm::TVelomniForm(QWidget* parent) : QWidget(parent)
 {
     m_scrollBox = new QWidget(this);
@@ -183,7 +185,13 @@ void TVelomniForm::PositionWindow()
     case poScreenCenter: reference = screen->geometry(); break;
     case poDesktopCenter: reference = screen->virtualGeometry(); break;
     case poWorkAreaCenter: reference = screen->availableGeometry(); break;
-    case poDesigned: move(m_settings.FormLeft, m_settings.FormTop); return;
+    case poDesigned: {
+        // Far outside any screen, yet within what window geometry can hold.
+        constexpr int kLimit = (1 << 24) - 1;
+        move(std::clamp(m_settings.FormLeft, -kLimit, kLimit),
+             std::clamp(m_settings.FormTop, -kLimit, kLimit));
+        return;
+    }
     default: return;
     }
     move(reference.left() + (reference.width() - m_settings.Width) / 2,

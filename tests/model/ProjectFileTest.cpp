@@ -410,3 +410,20 @@ TEST(ProjectFile, MissingFilesAndFoldersAreFileErrors)
               "\"" + missing + "\", No such file or directory (2-0).");
     EXPECT_EQ(boxes.Boxes()[1].text, boxes.Boxes()[0].text);
 }
+
+TEST(ProjectFile, AbsurdBoundsAreBroughtWithinWidgetGeometry)
+{
+    TestHost source;
+    source.Add("Far", "\\x");
+    QByteArray bytes = Saved(source);
+    // The object's bounds are the last sixteen bytes of the file.
+    bytes.replace(bytes.size() - 16, 16,
+                  QByteArray::fromHex("00ca9a3b" "000000f0" "ffffff7f" "9cffffff"));
+    TestHost host;
+    ASSERT_TRUE(LoadBytes(host, bytes).ok);
+    const QRect bounds = host.objects[0]->Control->Bounds();
+    EXPECT_EQ(bounds.left(), (1 << 24) - 1);
+    EXPECT_EQ(bounds.top(), -((1 << 24) - 1));
+    EXPECT_EQ(bounds.width(), (1 << 24) - 1);
+    EXPECT_EQ(bounds.height(), 0);
+}
