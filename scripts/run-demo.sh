@@ -6,15 +6,24 @@ set -eu
 build="$1"
 scratch="$2"
 cli="$build/src/cli/velomni-cli"
+demo="$scratch/demo"
 
-rm -rf "$scratch/demo"
+rm -rf "$demo"
 mkdir -p "$scratch"
-cp -r examples/demo "$scratch/demo"
-rm -f "$scratch/demo/project.json"
+cp -r examples/demo "$demo"
+rm -f "$demo/project.json"
 
 # The demo's source is reviewable JSON; its data file is made from it.
-"$cli" import examples/demo/project.json "$scratch/demo"
-echo "Demo project: $scratch/demo (data file $scratch/demo/velomni.vpj)" >&2
-echo "Its data file, as the player loads it:" >&2
-"$cli" export "$scratch/demo"
-echo "The studio and the player are not built yet; the JSON above is what they will show." >&2
+"$cli" import examples/demo/project.json "$demo"
+
+# The player is a copy of the studio executable whose version information
+# names it the player, as a built disc carries it.
+cp "$build/src/app/velomni-studio" "$demo/velomni.exe"
+"$cli" patch-player "$demo/velomni.exe"
+"$cli" version "$demo/velomni.exe"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: run it under a desktop session or 'xvfb-run -a make run'." >&2
+fi
+echo "Starting the player in $demo" >&2
+exec "$demo/velomni.exe"

@@ -5,10 +5,15 @@
 #include "cli/ProjectJson.h"
 #include "cli/RecordSchema.h"
 #include "controls/ProjectDocument.h"
+#include "controls/VoBrowser.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
 #include "model/StreamError.h"
 #include "model/VoStream.h"
+#include "platform/ExeFile.h"
+#include "platform/PatchError.h"
+#include "platform/VersionInfo.h"
+#include "player/VelomniForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +28,10 @@ namespace {
 const char kUsage[] =
     "usage: velomni-cli COMMAND ...\n"
     "  export FOLDER_OR_VPJ     print the project data file as JSON\n"
-    "  import FILE.json FOLDER  write FOLDER/velomni.vpj from such JSON\n";
+    "  import FILE.json FOLDER  write FOLDER/velomni.vpj from such JSON\n"
+    "  version FILE             print FileVersion and OriginalFilename of an executable\n"
+    "  patch-player FILE        make a copy of the studio executable a player\n"
+    "  render FOLDER OUT.png    draw the menu window as the player shows it\n";
 
 void Print(FILE* to, const QString& text)
 {
@@ -76,6 +84,9 @@ int RunCli(const QStringList& arguments)
     const QStringList rest = arguments.mid(1);
     if (command == "export") return RunExport(rest);
     if (command == "import") return RunImport(rest);
+    if (command == "version") return RunVersion(rest);
+    if (command == "patch-player") return RunPatchPlayer(rest);
+    if (command == "render") return RunRender(rest);
     if (command == "--help" || command == "-h" || command == "help") {
         Print(stdout, QString::fromLatin1(kUsage));
         return kCliOk;
@@ -123,5 +134,44 @@ int RunImport(const QStringList& arguments)
     QString error;
     if (!JsonToProject(json.object(), document, error)) return Refused(error);
     if (!SaveProject(document, QDir(folder).filePath(DataFileName))) return kCliRefused;
+    return kCliOk;
+}
+
+int RunVersion(const QStringList& arguments)
+{
+    if (arguments.size() != 1) return Usage(QStringLiteral("version takes one file"));
+    const QString fileVersion = ReadFileVersion(arguments[0]);
+    const QString originalFilename = ReadVersionFileName(arguments[0]);
+    if (fileVersion.isEmpty() && originalFilename.isEmpty())
+        return Refused(arguments[0] + QStringLiteral(": no version information"));
+    Print(stdout, QStringLiteral("FileVersion=%1\nOriginalFilename=%2\n").arg(fileVersion, originalFilename));
+    return kCliOk;
+}
+
+int RunPatchPlayer(const QStringList& arguments)
+{
+    if (arguments.size() != 1) return Usage(QStringLiteral("patch-player takes one file"));
+    try {
+        PatchExeVersionText(arguments[0], QString::fromLatin1(kPlayerOriginalFilename));
+    } catch (const EPatchError& e) {
+        return Refused(QString::fromLocal8Bit(e.what()));
+    } catch (const EFileError& e) {
+        return Refused(QString::fromLocal8Bit(e.what()));
+    }
+    return kCliOk;
+}
+
+int RunRender(const QStringList& arguments)
+{
+    if (arguments.size() != 2) return Usage(QStringLiteral("render takes a folder and a PNG file"));
+    const QString path = DataFilePath(arguments[0]);
+    // Drawn as the player shows it, but without creating web browsers.
+    IsStudio = false;
+    BrowserViewsEnabled = false;
+    ProjectFolder = QFileInfo(path).absolutePath();
+    TVelomniForm form;
+    if (!form.Load(path)) return kCliRefused;
+    if (!form.RenderClientArea().save(arguments[1], "PNG"))
+        return Refused(QStringLiteral("cannot write %1").arg(arguments[1]));
     return kCliOk;
 }

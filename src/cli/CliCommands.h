@@ -12,3 +12,6 @@ int RunCli(const QStringList& arguments);
 
 int RunExport(const QStringList& arguments);
 int RunImport(const QStringList& arguments);
+int RunVersion(const QStringList& arguments);
+int RunPatchPlayer(const QStringList& arguments);
+int RunRender(const QStringList& arguments);

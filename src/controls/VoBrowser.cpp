@@ -48,10 +48,12 @@ QWidget* TVoBrowser::View() const
     return m_view;
 }
 
+bool BrowserViewsEnabled = true;
+
 void TVoBrowser::SetAddress(const QString& address)
 {
     m_address = address;
-    if (IsStudio) return;
+    if (IsStudio || !BrowserViewsEnabled) return;
     if (!m_view) CreateView();
     m_view->setUrl(BrowserTarget(ProjectFolder, address));
 }

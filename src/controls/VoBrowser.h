@@ -10,6 +10,10 @@ class QWebEngineView;
 
 // Kind 5: a panel that shows a web page or a project file in a browser.
 // The browser exists only in the player, from the first address on.
+// Off in tools that draw menus without a display: a web panel then keeps
+// its white face instead of creating a browser.
+extern bool BrowserViewsEnabled;
+
 class TVoBrowser final : public QFrame, public TWidgetControl {
 public:
     explicit TVoBrowser(QWidget* parent = nullptr);

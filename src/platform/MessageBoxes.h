@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // Every message box of the system goes through this one service, so tests
 // can record what a user would see and script the answers.
 enum class MsgIcon { None, Information, Warning, Error, Question };
@@ -14,6 +16,8 @@ public:
     virtual ~MessageBoxes() = default;
     virtual MsgAnswer Show(const QString& caption, const QString& text, MsgIcon icon,
                            MsgButtons buttons) = 0;
+    // The window boxes are shown over; none by default.
+    virtual void SetAnchor(QWidget*) {}
 };
 
 // The service in use. Until one is installed, boxes go to standard error.

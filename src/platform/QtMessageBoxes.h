@@ -3,13 +3,11 @@
 
 #include "platform/MessageBoxes.h"
 
-class QWidget;
-
 // The message boxes a user sees: modal QMessageBox windows.
 class QtMessageBoxes final : public MessageBoxes {
 public:
     // Boxes are centred on this window when one is set.
-    void SetAnchor(QWidget* anchor) { m_anchor = anchor; }
+    void SetAnchor(QWidget* anchor) override { m_anchor = anchor; }
     MsgAnswer Show(const QString& caption, const QString& text, MsgIcon icon,
                    MsgButtons buttons) override;
 

@@ -3,6 +3,12 @@
 
 #include <QString>
 
+// The OriginalFilename values that tell the studio from the player copy; the
+// player's is padded with blanks to the length of the studio's, so the
+// patch rewrites the value in place.
+inline constexpr char kStudioOriginalFilename[] = "VelomniStudio.exe";
+inline constexpr char kPlayerOriginalFilename[] = "velomni.exe      ";
+
 // The version information of an executable (PE resource or ELF section):
 // reading its string values and rewriting one of them in place.
 

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The common dialogs, behind one service so tests can script the choices.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A folder chosen in the folder browser (folders only), starting at
+    // start when it exists; empty when the user cancelled.
+    virtual QString ChooseFolder(QWidget* parent, const QString& title, const QString& start) = 0;
+};
+
+// The service in use; Qt's dialogs until another is installed.
+Dialogs& GetDialogs();
+// Installs a service (not owned); nullptr goes back to Qt's dialogs.
+void SetDialogs(Dialogs* service);
+
+class QtDialogs final : public Dialogs {
+public:
+    QString ChooseFolder(QWidget* parent, const QString& title, const QString& start) override;
+};
+
+// Cancels every dialog: for runs without a user.
+class CancellingDialogs final : public Dialogs {
+public:
+    QString ChooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
+};

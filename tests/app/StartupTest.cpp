@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/Startup.h"
+#include "model/IniFile.h"
+#include "model/ProcessState.h"
+#include "model/ProjectFile.h"
+#include "player/VelomniForm.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+const QString kPlayerText = "velomni.exe      ";
+const QString kStudioText = "VelomniStudio.exe";
+
+// Start-up changes the process-wide state; each test gets it back.
+class StartupTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        IsStudio = false;
+        ProjectFolder.clear();
+        ProjectModified = false;
+    }
+    TStartupEnvironment Environment(const QString& folder, const QString& versionText) const
+    {
+        return {QDir(folder).filePath("whatever-name"), versionText, documents.Path()};
+    }
+    TempDir documents;
+};
+
+QString SaveProjectWithCaption(const QString& folder, const QString& caption)
+{
+    TVelomniForm source;
+    source.Settings().FormCaption = caption;
+    source.Settings().ApplicationTitle = caption + " title";
+    const QString path = QDir(folder).filePath("velomni.vpj");
+    EXPECT_TRUE(SaveProject(source, path));
+    return path;
+}
+
+} // namespace
+
+TEST(StartupMode, OnlyTheStudiosVersionTextMakesTheStudio)
+{
+    EXPECT_TRUE(IsStudioVersionText("VelomniStudio.exe"));
+    EXPECT_TRUE(IsStudioVersionText(" \tVelomniStudio.exe  \r\n"));
+    EXPECT_FALSE(IsStudioVersionText("velomni.exe      "));
+    EXPECT_FALSE(IsStudioVersionText("velomnistudio.exe"));
+    EXPECT_FALSE(IsStudioVersionText("VelomniStudio.exe.bak"));
+    EXPECT_FALSE(IsStudioVersionText(""));
+}
+
+TEST_F(StartupTest, RememberedFolderWinsAndLosesOneTrailingSeparator)
+{
+    TempDir exe, project;
+    QDir(documents.Path()).mkpath("Velomni Studio Projects/CDROM");
+    TIniFile ini(StudioSettingsPath(exe.Path()));
+    ASSERT_TRUE(ini.WriteString("START", "DefaultPath", project.Path() + "/"));
+    EXPECT_EQ(DefaultProjectFolder(exe.Path(), documents.Path()), project.Path());
+
+    // A remembered folder that is gone: the default folder is not tried.
+    ASSERT_TRUE(ini.WriteString("START", "DefaultPath", project.Path() + "/gone"));
+    EXPECT_EQ(DefaultProjectFolder(exe.Path(), documents.Path()), "");
+
+    // Nothing remembered: the default folder below the documents.
+    ASSERT_TRUE(ini.WriteString("START", "DefaultPath", ""));
+    EXPECT_EQ(DefaultProjectFolder(exe.Path(), documents.Path()),
+              QDir(documents.Path()).filePath("Velomni Studio Projects/CDROM"));
+}
+
+TEST_F(StartupTest, PlayerWithoutDataFileSaysSoAndEnds)
+{
+    TempDir folder;
+    RecordingMessageBoxes boxes;
+    EXPECT_EQ(PrepareStartup(Environment(folder.Path(), kPlayerText)), nullptr);
+    EXPECT_FALSE(IsStudio);
+    EXPECT_EQ(ProjectFolder, folder.Path());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Information");
+    EXPECT_EQ(boxes.Boxes()[0].text, "Velomni CD Data file does not exist.");
+}
+
+TEST_F(StartupTest, PlayerLoadsTheDataFileBesideItAndTakesItsTitle)
+{
+    TempDir folder;
+    SaveProjectWithCaption(folder.Path(), "Disc");
+    RecordingMessageBoxes boxes;
+    auto form = PrepareStartup(Environment(folder.Path(), kPlayerText));
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), "Disc");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Disc title");
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+}
+
+TEST_F(StartupTest, DamagedDataFileEndsThePlayerButNotTheStudio)
+{
+    TempDir folder;
+    folder.Write("velomni.vpj", "garbage!");
+    {
+        RecordingMessageBoxes boxes;
+        EXPECT_EQ(PrepareStartup(Environment(folder.Path(), kPlayerText)), nullptr);
+        ASSERT_EQ(boxes.Boxes().size(), 1);
+        EXPECT_EQ(boxes.Boxes()[0].text, "Invalid file format.");
+    }
+    TempDir exe;
+    TIniFile(StudioSettingsPath(exe.Path())).WriteString("START", "DefaultPath", folder.Path());
+    RecordingMessageBoxes boxes;
+    auto form = PrepareStartup({exe.File("VelomniStudio"), kStudioText, documents.Path()});
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(IsStudio);
+    EXPECT_EQ(ProjectFolder, folder.Path());
+    EXPECT_EQ(form->windowTitle(), "Velomni"); // reset to the default project
+    EXPECT_EQ(boxes.Boxes().size(), 1);
+}
+
+TEST_F(StartupTest, StudioWithoutAFolderAsksForOneOrEnds)
+{
+    TempDir exe, chosen;
+    {
+        RecordingMessageBoxes boxes;
+        ScriptedDialogs dialogs; // the user cancels
+        EXPECT_EQ(PrepareStartup({exe.File("x"), kStudioText, documents.Path()}), nullptr);
+        ASSERT_EQ(boxes.Boxes().size(), 1);
+        EXPECT_EQ(boxes.Boxes()[0].caption, "Project Folder");
+        EXPECT_EQ(boxes.Boxes()[0].text, "The default project folder does not exist.");
+        ASSERT_EQ(dialogs.asked.size(), 1);
+        EXPECT_TRUE(dialogs.asked[0].startsWith("Select Project Folder"));
+    }
+    RecordingMessageBoxes boxes;
+    ScriptedDialogs dialogs;
+    dialogs.folders = {chosen.Path() + "/"};
+    auto form = PrepareStartup({exe.File("x"), kStudioText, documents.Path()});
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(ProjectFolder, chosen.Path());
+    // The chosen folder has no data file yet: a new, unsaved project.
+    ASSERT_EQ(boxes.Boxes().size(), 2);
+    EXPECT_EQ(boxes.Boxes()[1].text, "Velomni CD Data file does not exist.");
+    EXPECT_TRUE(ProjectModified);
+}
