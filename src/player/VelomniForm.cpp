@@ -14,6 +14,7 @@
 #include "player/BackgroundPainter.h"
 #include "player/ObjectEvents.h"
 #include "player/ObjectOrder.h"
+#include "player/StockPictures.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -211,8 +212,11 @@ TVoObject* TVelomniForm::AddObject(int kind, int x, int y)
         FreeObjectEntry(entry);
         return nullptr;
     }
-    if (auto* button = dynamic_cast<TVoImageButton*>(entry->Control.get()))
+    if (auto* button = dynamic_cast<TVoImageButton*>(entry->Control.get())) {
         button->SetCaption(entry->Name);
+        button->SetNormalImage(StockPicture(3));
+        button->SetMouseOverImage(StockPicture(1));
+    }
     else if (auto* text = dynamic_cast<TVoSimpleText*>(entry->Control.get()))
         text->SetCaption(entry->Name);
     else if (auto* memo = dynamic_cast<TVoTextBox*>(entry->Control.get()))

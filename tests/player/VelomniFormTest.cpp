@@ -3,6 +3,7 @@
 #include "controls/VoImageButton.h"
 #include "controls/VoSimpleText.h"
 #include "controls/VoTextBox.h"
+#include "model/GraphicClasses.h"
 #include "model/Kinds.h"
 #include "model/ProjectFile.h"
 #include "player/BackgroundImage.h"
@@ -66,7 +67,13 @@ TEST(VelomniForm, AddedObjectsAreNamedAndCaptionedAfterTheirKind)
     EXPECT_EQ(first->Name, "Button1");
     EXPECT_TRUE(first->Selected);
     EXPECT_EQ(first->Control->Bounds().topLeft(), QPoint(12, 34));
-    EXPECT_EQ(static_cast<TVoImageButton*>(first->Control.get())->Caption(), "Button1");
+    const auto* button = static_cast<TVoImageButton*>(first->Control.get());
+    EXPECT_EQ(button->Caption(), "Button1");
+    // The stock pictures, as PNG graphics of their own size.
+    ASSERT_FALSE(button->NormalImage().Empty());
+    EXPECT_EQ(button->NormalImage().Graphic()->Kind(), GraphicKind::Png);
+    EXPECT_EQ(button->NormalImage().Graphic()->Size(), QSize(24, 24));
+    EXPECT_FALSE(button->MouseOverImage().Empty());
     form.AddObject(okButton, 0, 0)->Name = "Button3";
     EXPECT_FALSE(first->Selected);
     EXPECT_EQ(form.AddObject(okButton, 0, 0)->Name, "Button2");
