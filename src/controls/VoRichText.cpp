@@ -11,6 +11,7 @@
 #include "model/VoStream.h"
 
 #include <QFileInfo>
+#include <QTextCursor>
 
 namespace {
 constexpr int kWriteCode = 4009;
@@ -38,6 +39,8 @@ void TVoRichText::SetFileName(const QString& fileName)
         LoadRichTextFile(*document(), path);
     else
         clear();
+    // A file is read from its beginning, not from where the text ended.
+    moveCursor(QTextCursor::Start);
 }
 
 void TVoRichText::SetFont(const TVoFont& font)
