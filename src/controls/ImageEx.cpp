@@ -1,27 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/ImageEx.h"
 
+#include "controls/DesignOutline.h"
+#include "controls/GraphicDrawing.h"
 #include "controls/ImageGeometry.h"
 
 #include <QPainter>
-
-namespace {
-
-// The bitmap with every pixel of its bottom-left pixel's colour cleared.
-QImage WithoutKeyColor(const QImage& image)
-{
-    if (image.isNull()) return image;
-    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, keyed.height() - 1) & RGB_MASK;
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x)
-            if ((line[x] & RGB_MASK) == key) line[x] = 0;
-    }
-    return keyed;
-}
-
-} // namespace
 
 TImageEx::TImageEx(QWidget* parent) : QWidget(parent)
 {
@@ -113,14 +97,11 @@ void TImageEx::resizeEvent(QResizeEvent* event)
 
 void TImageEx::paintEvent(QPaintEvent*)
 {
-    const TGraphic* graphic = m_picture.Graphic();
-    if (!graphic || graphic->Empty()) return;
     m_drawing = true;
     QPainter painter(this);
-    const QRectF target(DestRect());
-    if (m_transparent && graphic->Kind() == GraphicKind::Bitmap)
-        painter.drawImage(target, WithoutKeyColor(graphic->ToImage()));
-    else
-        graphic->Draw(painter, target);
+    DrawDesignOutline(painter, size());
+    const TGraphic* graphic = m_picture.Graphic();
+    if (graphic && !graphic->Empty())
+        DrawGraphic(painter, *graphic, QRectF(DestRect()), m_transparent);
     m_drawing = false;
 }

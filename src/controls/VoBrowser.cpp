@@ -54,8 +54,25 @@ void TVoBrowser::SetAddress(const QString& address)
 {
     m_address = address;
     if (IsStudio || !BrowserViewsEnabled) return;
+    if (m_view || isVisible())
+        Navigate();
+    else
+        m_navigationPending = true;
+}
+
+void TVoBrowser::Navigate()
+{
+    m_navigationPending = false;
     if (!m_view) CreateView();
-    m_view->setUrl(BrowserTarget(ProjectFolder, address));
+    m_view->setUrl(BrowserTarget(ProjectFolder, m_address));
+}
+
+void TVoBrowser::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (m_navigationPending)
+        QMetaObject::invokeMethod(
+            this, [this] { if (m_navigationPending) Navigate(); }, Qt::QueuedConnection);
 }
 
 void TVoBrowser::CreateView()

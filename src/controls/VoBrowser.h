@@ -8,11 +8,14 @@
 
 class QWebEngineView;
 
-// Kind 5: a panel that shows a web page or a project file in a browser.
-// The browser exists only in the player, from the first address on.
 // Off in tools that draw menus without a display: a web panel then keeps
 // its white face instead of creating a browser.
 extern bool BrowserViewsEnabled;
+
+// Kind 5: a panel that shows a web page or a project file in a browser.
+// The browser exists only in the player, from the first address on; a
+// panel not yet on screen creates it once its face has been painted, so
+// the browser engine never delays the menu's first frame.
 
 class TVoBrowser final : public QFrame, public TWidgetControl {
 public:
@@ -24,16 +27,22 @@ public:
     // The panel's face, seen while there is no browser.
     TColor Color() const { return m_color; }
     void SetColor(TColor color);
-    // The browser; nothing until the player sets the first address.
+    // The browser; nothing until the player sets the first address and
+    // the panel is on screen.
     QWidget* View() const;
 
     bool WriteKindRecord(TVoStream& stream) const override; // code 4007
     bool ReadKindRecord(TVoStream& stream) override;        // code 4008
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void CreateView();
+    void Navigate();
 
     QString m_address;
     TColor m_color = clWhite;
     QWebEngineView* m_view = nullptr; // a child of the panel
+    bool m_navigationPending = false;
 };

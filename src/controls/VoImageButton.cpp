@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/VoImageButton.h"
 
+#include "controls/ImageButtonPainter.h"
 #include "controls/KindRecord.h"
 #include "model/ErrorReports.h"
 #include "model/StreamPrimitives.h"
 #include "model/VoStream.h"
+
+#include <QPainter>
 
 namespace {
 
@@ -129,7 +132,10 @@ void TVoImageButton::SetDown(bool down)
 
 void TVoImageButton::paintEvent(QPaintEvent*)
 {
-    // The face is not drawn yet; the parent's surface shows through.
+    // Nothing fills the background first, so the parent's surface shows
+    // wherever the style leaves the face open.
+    QPainter painter(this);
+    PaintImageButton(painter, *this);
 }
 
 void TVoImageButton::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/VoSimpleText.h"
 
+#include "controls/DesignOutline.h"
 #include "controls/KindRecord.h"
 #include "controls/TextControlLook.h"
 #include "model/ErrorReports.h"
@@ -67,6 +68,8 @@ void TVoSimpleText::SetTransparent(bool transparent)
 void TVoSimpleText::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // An opaque face covers the outline again; it shows on a transparent label.
+    DrawDesignOutline(painter, size());
     const QPalette system = QApplication::palette(this);
     if (!m_transparent) painter.fillRect(rect(), ColorToQColor(m_color, system));
     painter.setFont(ToQFont(m_font));

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QDir>
 #include <QGuiApplication>
 
@@ -49,6 +51,10 @@ TEST(Browser, OnlyThePlayerCreatesTheBrowserOnce)
     TProcessStateGuard player(false, project.Path());
     TVoBrowser browser;
     browser.SetAddress(QStringLiteral("\\index.html"));
+    // Not on screen yet: the browser comes after the panel's first paint.
+    EXPECT_EQ(browser.View(), nullptr);
+    browser.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.View() != nullptr; }, 10000));
     QWidget* view = browser.View();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->parentWidget(), &browser);
