@@ -13,9 +13,11 @@ void DrawDesignOutline(QPainter& painter, QSize client)
     QPen pen(ColorToQColor(DesignOutlineColor, QPalette()), 1, Qt::DotLine);
     pen.setCosmetic(true);
     painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    // A one-pixel pen covers the pixel to the right of and below its path,
-    // so the path runs one pixel inside the right and bottom edges.
-    painter.drawRect(QRect(0, 0, client.width() - 1, client.height() - 1));
+    // Each side starts its dots afresh at a corner, so all four corners show.
+    const int right = client.width() - 1, bottom = client.height() - 1;
+    painter.drawLine(0, 0, right, 0);
+    painter.drawLine(right, 0, right, bottom);
+    painter.drawLine(right, bottom, 0, bottom);
+    painter.drawLine(0, bottom, 0, 0);
     painter.restore();
 }

@@ -50,7 +50,7 @@ void DrawThemedToolButton(QPainter& painter, const QWidget& widget, const TButto
     widget.style()->drawComplexControl(QStyle::CC_ToolButton, &option, &painter, &widget);
 }
 
-// A button is never part of a group, so it never reaches the exclusive
+// A button never belongs to a group, so it never reaches the exclusive
 // state whose check pattern would cover the face here.
 void DrawClassicFace(QPainter& painter, const QWidget& widget, const TButtonFaceState& state)
 {
