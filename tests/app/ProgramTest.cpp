@@ -105,3 +105,19 @@ TEST(Programs, RenderDrawsTheClientAreaAtTheStoredSize)
     EXPECT_EQ(image.pixel(300, 100), qRgb(255, 0, 0)); // the red background
     EXPECT_EQ(image.pixel(35, 30), qRgb(0, 0, 255));   // inside the blue text box
 }
+
+TEST(Programs, APlayerWhoseStartActionsExitEndsWithoutAWindow)
+{
+    TempDir dir, home;
+    const QString json = dir.Write(
+        "p.json", R"({"StartActions": [{"ActionType": 6}, {"ActionType": 9}],
+                     "SplashScreenImage": null})");
+    ASSERT_EQ(Cli({"import", json, dir.Path()}, home).status, 0);
+    const QString player = CopyOfStudio(dir, "velomni.exe");
+    ASSERT_EQ(Cli({"patch-player", player}, home).status, 0);
+    // Were the menu shown, the program would wait for its user and this run
+    // would not finish.
+    const Finished run = RunProgram(player, {}, home.Path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(run.err.contains("Error")) << run.err.toStdString();
+}
