@@ -3,7 +3,6 @@
 
 #include "controls/KindRecord.h"
 #include "controls/RtfReader.h"
-#include "controls/TextControlLook.h"
 #include "model/ErrorReports.h"
 #include "model/ProcessState.h"
 #include "model/ProjectPaths.h"
@@ -18,17 +17,7 @@ constexpr int kWriteCode = 4009;
 constexpr int kReadCode = 4010;
 } // namespace
 
-TVoRichText::TVoRichText(QWidget* parent)
-    : QTextEdit(parent), TWidgetControl(*this, QSize(177, 177)), m_color(clWindow)
-{
-    setReadOnly(true);
-    SetCursor(crArrow);
-    ApplyTabStop(*this, m_tabStop);
-    ApplyScrollBars(*this, m_scrollBars);
-    ApplyBorderStyle(*this, m_borderStyle);
-    ApplyTextColors(*this, m_font, m_color);
-    setLineWrapMode(QTextEdit::WidgetWidth);
-}
+TVoRichText::TVoRichText(QWidget* parent) : TTextPanel<QTextEdit>(parent) {}
 
 void TVoRichText::SetFileName(const QString& fileName)
 {
@@ -43,83 +32,21 @@ void TVoRichText::SetFileName(const QString& fileName)
     moveCursor(QTextCursor::Start);
 }
 
-void TVoRichText::SetFont(const TVoFont& font)
-{
-    m_font = font;
-    ApplyTextColors(*this, m_font, m_color);
-    document()->setDefaultFont(ToQFont(m_font));
-}
-
-void TVoRichText::SetAlignment(quint8 alignment)
-{
-    m_alignment = alignment;
-    ApplyTextAlignment(*document(), alignment);
-}
-
-void TVoRichText::SetWordWrap(bool wordWrap)
-{
-    m_wordWrap = wordWrap;
-    setLineWrapMode(wordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-}
-
-void TVoRichText::SetScrollBars(quint8 scrollBars)
-{
-    m_scrollBars = scrollBars;
-    ApplyScrollBars(*this, scrollBars);
-}
-
-void TVoRichText::SetColor(TColor color)
-{
-    m_color = color;
-    ApplyTextColors(*this, m_font, m_color);
-}
-
-void TVoRichText::SetBorderStyle(quint8 borderStyle)
-{
-    m_borderStyle = borderStyle;
-    ApplyBorderStyle(*this, borderStyle);
-}
-
-void TVoRichText::SetTabStop(bool tabStop)
-{
-    m_tabStop = tabStop;
-    ApplyTabStop(*this, tabStop);
-}
-
-void TVoRichText::mousePressEvent(QMouseEvent* event)
-{
-    QTextEdit::mousePressEvent(event);
-    m_click.Press(*event);
-}
-
-void TVoRichText::mouseReleaseEvent(QMouseEvent* event)
-{
-    QTextEdit::mouseReleaseEvent(event);
-    // Mouse events arrive from the viewport, in its coordinates.
-    if (m_click.Release(*event, viewport()->rect())) FireControlEvent(OnClick, *this);
-}
-
-void TVoRichText::enterEvent(QEnterEvent* event)
-{
-    QTextEdit::enterEvent(event);
-    FireControlEvent(OnMouseEnterHook, *this);
-}
-
 bool TVoRichText::WriteKindRecord(TVoStream& stream) const
 {
     return RunReported(kWriteCode, [&] {
         WriteKindVersion(stream);
-        if (!WriteString(stream, m_fileName) || !WriteFont(stream, m_font) ||
+        if (!WriteString(stream, m_fileName) || !WriteFont(stream, Font()) ||
             !WriteString(stream, Hint()))
             return false;
         stream.WriteI16(Cursor());
-        stream.WriteU8(m_alignment);
-        stream.WriteBool(m_wordWrap);
+        stream.WriteU8(Alignment());
+        stream.WriteBool(WordWrap());
         stream.WriteBool(m_plainText);
-        stream.WriteU8(m_scrollBars);
-        stream.WriteU32(m_color);
-        stream.WriteU8(m_borderStyle);
-        stream.WriteBool(m_tabStop);
+        stream.WriteU8(ScrollBars());
+        stream.WriteU32(Color());
+        stream.WriteU8(BorderStyle());
+        stream.WriteBool(TabStop());
         return true;
     });
 }
@@ -131,7 +58,7 @@ bool TVoRichText::ReadKindRecord(TVoStream& stream)
         QString text;
         if (!ReadString(stream, text)) return false;
         SetFileName(text);
-        TVoFont font = m_font;
+        TVoFont font = Font();
         const bool ok = ReadFont(stream, font);
         SetFont(font);
         if (!ok) return false;

@@ -2,7 +2,6 @@
 #include "controls/VoTextBox.h"
 
 #include "controls/KindRecord.h"
-#include "controls/TextControlLook.h"
 #include "model/ErrorReports.h"
 #include "model/StreamPrimitives.h"
 #include "model/VoStream.h"
@@ -16,17 +15,7 @@ constexpr int kReadCode = 4012;
 const QString kLineBreak = QStringLiteral("\r\n");
 } // namespace
 
-TVoTextBox::TVoTextBox(QWidget* parent)
-    : QPlainTextEdit(parent), TWidgetControl(*this, QSize(177, 177)), m_color(clWindow)
-{
-    setReadOnly(true);
-    SetCursor(crArrow);
-    ApplyTabStop(*this, m_tabStop);
-    ApplyScrollBars(*this, m_scrollBars);
-    ApplyBorderStyle(*this, m_borderStyle);
-    ApplyTextColors(*this, m_font, m_color);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
-}
+TVoTextBox::TVoTextBox(QWidget* parent) : TTextPanel<QPlainTextEdit>(parent) {}
 
 QString TVoTextBox::Text() const
 {
@@ -45,81 +34,20 @@ void TVoTextBox::SetText(const QString& text)
     setPlainText(lines);
 }
 
-void TVoTextBox::SetFont(const TVoFont& font)
-{
-    m_font = font;
-    ApplyTextColors(*this, m_font, m_color);
-}
-
-void TVoTextBox::SetAlignment(quint8 alignment)
-{
-    m_alignment = alignment;
-    ApplyTextAlignment(*document(), alignment);
-}
-
-void TVoTextBox::SetWordWrap(bool wordWrap)
-{
-    m_wordWrap = wordWrap;
-    setLineWrapMode(wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-}
-
-void TVoTextBox::SetScrollBars(quint8 scrollBars)
-{
-    m_scrollBars = scrollBars;
-    ApplyScrollBars(*this, scrollBars);
-}
-
-void TVoTextBox::SetColor(TColor color)
-{
-    m_color = color;
-    ApplyTextColors(*this, m_font, m_color);
-}
-
-void TVoTextBox::SetBorderStyle(quint8 borderStyle)
-{
-    m_borderStyle = borderStyle;
-    ApplyBorderStyle(*this, borderStyle);
-}
-
-void TVoTextBox::SetTabStop(bool tabStop)
-{
-    m_tabStop = tabStop;
-    ApplyTabStop(*this, tabStop);
-}
-
-void TVoTextBox::mousePressEvent(QMouseEvent* event)
-{
-    QPlainTextEdit::mousePressEvent(event);
-    m_click.Press(*event);
-}
-
-void TVoTextBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    QPlainTextEdit::mouseReleaseEvent(event);
-    // Mouse events arrive from the viewport, in its coordinates.
-    if (m_click.Release(*event, viewport()->rect())) FireControlEvent(OnClick, *this);
-}
-
-void TVoTextBox::enterEvent(QEnterEvent* event)
-{
-    QPlainTextEdit::enterEvent(event);
-    FireControlEvent(OnMouseEnterHook, *this);
-}
-
 bool TVoTextBox::WriteKindRecord(TVoStream& stream) const
 {
     return RunReported(kWriteCode, [&] {
         WriteKindVersion(stream);
-        if (!WriteString(stream, Text()) || !WriteFont(stream, m_font) ||
+        if (!WriteString(stream, Text()) || !WriteFont(stream, Font()) ||
             !WriteString(stream, Hint()))
             return false;
         stream.WriteI16(Cursor());
-        stream.WriteU8(m_alignment);
-        stream.WriteBool(m_wordWrap);
-        stream.WriteU8(m_scrollBars);
-        stream.WriteU32(m_color);
-        stream.WriteU8(m_borderStyle);
-        stream.WriteBool(m_tabStop);
+        stream.WriteU8(Alignment());
+        stream.WriteBool(WordWrap());
+        stream.WriteU8(ScrollBars());
+        stream.WriteU32(Color());
+        stream.WriteU8(BorderStyle());
+        stream.WriteBool(TabStop());
         return true;
     });
 }
@@ -131,7 +59,7 @@ bool TVoTextBox::ReadKindRecord(TVoStream& stream)
         QString text;
         if (!ReadString(stream, text)) return false;
         SetText(text);
-        TVoFont font = m_font;
+        TVoFont font = Font();
         const bool ok = ReadFont(stream, font);
         SetFont(font);
         if (!ok) return false;
