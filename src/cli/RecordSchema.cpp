@@ -4,7 +4,7 @@
 #include "model/GraphicClasses.h"
 #include "model/StreamError.h"
 #include "model/VoStream.h"
-#include "model/CodePage.h"
+#include "platform/CodePage.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "model/IniFile.h"
 
-#include "model/CodePage.h"
+#include "platform/CodePage.h"
 #include "model/IniText.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "model/ProjectFile.h"
 
-#include "model/CodePage.h"
+#include "platform/CodePage.h"
 #include "model/ErrorReports.h"
 #include "model/ProcessState.h"
 #include "model/ProjectHost.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "model/StreamPrimitives.h"
 
-#include "model/CodePage.h"
+#include "platform/CodePage.h"
 #include "model/ErrorReports.h"
 #include "model/GraphicClasses.h"
 #include "model/Picture.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/VersionInfo.h"
 
-#include "platform/AnsiText.h"
+#include "platform/CodePage.h"
 #include "platform/ExeVersionTree.h"
 #include "platform/PatchError.h"
 #include "platform/VersionNode.h"
@@ -44,7 +44,7 @@ void PatchExeVersionText(const QString& file, const QString& newText)
     const auto spot = FindVersionNode(
         tree.bytes, VersionKeyPath({u"VS_VERSION_INFO", u"StringFileInfo", u"040904e4", u"OriginalFilename"}));
     if (!spot) throw EPatchError("Unexpected version resource format (1)");
-    if (!OverwriteVersionText(tree.bytes, *spot, ThroughAnsiCodePage(newText)))
+    if (!OverwriteVersionText(tree.bytes, *spot, DecodeAnsi(EncodeAnsi(newText))))
         throw EPatchError("Text too long (1)");
     exe.Seek(tree.offset);
     exe.Write(tree.bytes.constData(), tree.bytes.size());

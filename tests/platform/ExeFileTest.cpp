@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "platform/AnsiText.h"
+#include "platform/CodePage.h"
 #include "platform/ExeFile.h"
 #include "platform/VersionInfo.h"
 
@@ -73,7 +73,7 @@ TEST(VersionText, TrimRemovesBlanksAndControlsAtBothEndsOnly)
 
 TEST(VersionText, NewTextPassesThroughTheAnsiCodePage)
 {
-    EXPECT_EQ(ThroughAnsiCodePage(u"\u20AC\u00E9\u0081\u0080\u0100\u4E2D"), QString::fromUtf16(u"\u20AC\u00E9\u0081??\?"));
+    EXPECT_EQ(DecodeAnsi(EncodeAnsi(QString::fromUtf16(u"\u20AC\u00E9\u0081\u0080\u0100\u4E2D"))), QString::fromUtf16(u"\u20AC\u00E9\u0081??\?"));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "model/CodePage.h"
+#include "platform/CodePage.h"
 
 #include <gtest/gtest.h>
 
