@@ -234,11 +234,10 @@ bool WriteProjectBody(TProjectHost& host, TVoStream& stream)
         if (!WriteActionList(stream, host.StartActions())) return false;
         const TObjectList& objects = host.ObjectList();
         stream.WriteI32(qint32(objects.size()));
-        for (const TVoObject* entry : objects)
-            if (!entry || !WriteObjectRecord(stream, *entry)) {
-                if (!entry) throw StreamError::BadData("empty object slot");
-                return false;
-            }
+        for (const TVoObject* entry : objects) {
+            if (!entry) throw StreamError::BadData("empty object slot");
+            if (!WriteObjectRecord(stream, *entry)) return false;
+        }
         return true;
     });
 }
