@@ -5,7 +5,7 @@
 set -eu
 build="$1"
 scratch="$2"
-cli="$build/src/cli/velomni-cli"
+cli="$build/bin/velomni-cli"
 demo="$scratch/demo"
 
 rm -rf "$demo"
@@ -18,7 +18,7 @@ rm -f "$demo/project.json"
 
 # The player is a copy of the studio executable whose version information
 # names it the player, as a built disc carries it.
-cp "$build/src/app/velomni-studio" "$demo/velomni.exe"
+cp "$build/bin/velomni-studio" "$demo/velomni.exe"
 "$cli" patch-player "$demo/velomni.exe"
 "$cli" version "$demo/velomni.exe"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/Dialogs.h"
 
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 
@@ -25,4 +26,11 @@ QString QtDialogs::ChooseFolder(QWidget* parent, const QString& title, const QSt
     const QString chosen =
         QFileDialog::getExistingDirectory(parent, title, from, QFileDialog::ShowDirsOnly);
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
+}
+
+std::optional<QRgb> QtDialogs::ChooseColor(QWidget* parent, QRgb start)
+{
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(start), parent);
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen.rgb() & 0xFFFFFF;
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QRgb>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -12,6 +15,9 @@ public:
     // A folder chosen in the folder browser (folders only), starting at
     // start when it exists; empty when the user cancelled.
     virtual QString ChooseFolder(QWidget* parent, const QString& title, const QString& start) = 0;
+    // The system colour dialog, fully expanded, starting at start; nothing
+    // when the user cancelled.
+    virtual std::optional<QRgb> ChooseColor(QWidget* parent, QRgb start) = 0;
 };
 
 // The service in use; Qt's dialogs until another is installed.
@@ -22,10 +28,12 @@ void SetDialogs(Dialogs* service);
 class QtDialogs final : public Dialogs {
 public:
     QString ChooseFolder(QWidget* parent, const QString& title, const QString& start) override;
+    std::optional<QRgb> ChooseColor(QWidget* parent, QRgb start) override;
 };
 
 // Cancels every dialog: for runs without a user.
 class CancellingDialogs final : public Dialogs {
 public:
     QString ChooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
+    std::optional<QRgb> ChooseColor(QWidget*, QRgb) override { return std::nullopt; }
 };

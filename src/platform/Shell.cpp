@@ -109,3 +109,8 @@ int DesktopShell::Execute(const QString& verb, const QString& target)
     if (!QProcess::startDetached(launch.program, launch.arguments)) return kShellLaunchFailed;
     return launch.result;
 }
+
+bool DesktopShell::StartProgram(const QString& program)
+{
+    return QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
+}

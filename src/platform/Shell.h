@@ -23,6 +23,9 @@ class Shell {
 public:
     virtual ~Shell() = default;
     virtual int Execute(const QString& verb, const QString& target) = 0;
+    // Starts a program by its full path with no arguments and does not wait;
+    // false when it could not be started.
+    virtual bool StartProgram(const QString& program) = 0;
 };
 
 // The service in use; the desktop until another is installed.
@@ -45,4 +48,7 @@ ShellLaunch PlanShellLaunch(const QString& verb, const QString& target);
 class DesktopShell final : public Shell {
 public:
     int Execute(const QString& verb, const QString& target) override;
+    // Started directly, never through a command interpreter, in the
+    // program's own folder.
+    bool StartProgram(const QString& program) override;
 };

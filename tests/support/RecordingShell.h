@@ -25,6 +25,13 @@ public:
         return m_results.isEmpty() ? kShellSucceeded : m_results.takeFirst();
     }
 
+    // Recorded with the verb "run".
+    bool StartProgram(const QString& program) override
+    {
+        m_calls.append({QStringLiteral("run"), program});
+        return true;
+    }
+
     // Results given to the next calls in turn; when used up, success (42).
     void Script(QList<int> results) { m_results = std::move(results); }
     const QList<Call>& Calls() const { return m_calls; }

@@ -3,6 +3,7 @@
 
 #include "platform/Dialogs.h"
 
+#include <QList>
 #include <QStringList>
 
 // Answers folder choices from a script and records what was asked.
@@ -18,6 +19,14 @@ public:
         return folders.isEmpty() ? QString() : folders.takeFirst();
     }
 
+    std::optional<QRgb> ChooseColor(QWidget*, QRgb start) override
+    {
+        askedColors << start;
+        return colors.isEmpty() ? std::nullopt : colors.takeFirst();
+    }
+
     QStringList folders; // the next choices; an empty string cancels
+    QList<std::optional<QRgb>> colors; // the next colour choices; nullopt cancels
+    QList<QRgb> askedColors;
     QStringList asked;
 };
