@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VersionInfo.h"
+#include "studio/StudioSettings.h"
 #include "player/VelomniForm.h"
 
 #include <QCoreApplication>
@@ -42,11 +43,6 @@ QString WithoutTrailingSeparator(const QString& folder)
     if (result.size() > 1 && (result.endsWith(QLatin1Char('\\')) || result.endsWith(QLatin1Char('/'))))
         result.chop(1);
     return result;
-}
-
-QString StudioSettingsPath(const QString& exeFolder)
-{
-    return QDir(exeFolder).filePath(QStringLiteral("VelomniStudio.ini"));
 }
 
 QString DefaultProjectFolder(const QString& exeFolder, const QString& personalFolder)

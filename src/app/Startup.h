@@ -13,8 +13,6 @@ class TVelomniForm;
 bool IsStudioVersionText(const QString& originalFilename);
 // The folder without one trailing separator (a root folder stays whole).
 QString WithoutTrailingSeparator(const QString& folder);
-// The studio's settings file beside the executable.
-QString StudioSettingsPath(const QString& exeFolder);
 // The remembered project folder (START / DefaultPath of the settings
 // file), else the default folder in the documents folder when that exists;
 // empty when neither names an existing folder. The default folder is tried

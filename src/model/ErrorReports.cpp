@@ -4,6 +4,8 @@
 #include "model/StreamError.h"
 #include "platform/MessageBoxes.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -67,4 +69,9 @@ void ReportCaughtFailure(int code)
         if (errno == 0) errno = EIO;
     }
     ReportStreamError(code);
+}
+
+void ShowFailure(const QString& text)
+{
+    GetMessageBoxes().Show(QCoreApplication::applicationName(), text, MsgIcon::Error, MsgButtons::Ok);
 }

@@ -17,6 +17,11 @@ void ShowDataError();
 // Directory "<folder>" not found
 void ShowFolderNotFound(const QString& folder);
 
+// The general report of a failure that no command caught, with the
+// failure's own text: caption the application title, error icon. The
+// command ends; the program goes on.
+void ShowFailure(const QString& text);
+
 // The text ReportStreamError shows for an error number and a code.
 QString StreamErrorText(int osError, int code);
 // The system's message for an error number without trailing blanks, line

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/Startup.h"
+#include "studio/StudioSettings.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
