@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The main window's construction: tool bar, menus, sidebar, canvas host,
+// and the window events.
+#include "studio/MainForm.h"
+
+#include "model/ProcessState.h"
+#include "player/VelomniForm.h"
+#include "studio/CanvasPicture.h"
+#include "studio/ObjectSelector.h"
+#include "studio/StudioImages.h"
+#include "studio/StudioState.h"
+#include "platform/VersionInfo.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSidebarWidth = 232;
+constexpr int kActionPageHeight = 156;
+constexpr int kParkedLeft = -1000;
+const TColor kDefaultCanvasBackground = RgbColor(236, 236, 236);
+
+QToolButton* MakeToolButton(QToolBar* bar, int image, const QString& hint, bool checkable)
+{
+    auto* button = new QToolButton(bar);
+    button->setIcon(QIcon(ToolImage(image)));
+    button->setIconSize(QSize(24, 24));
+    button->setFixedSize(31, 31);
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setCheckable(checkable);
+    bar->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+TMainForm::TMainForm(std::unique_ptr<TVelomniForm> menuWindow, QWidget* parent)
+    : QMainWindow(parent), m_menu(menuWindow.release())
+{
+    CreateToolBar();
+    CreateMenus();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusPanel0 = new QLabel(StatusBar1);
+    StatusBar1->addWidget(StatusPanel0, 1);
+    setStatusBar(StatusBar1);
+
+    // Centre: the canvas host on the left, the sidebar on the right.
+    auto* scrollBox1 = new QWidget(this);
+    auto* centre = new QHBoxLayout(scrollBox1);
+    centre->setContentsMargins(0, 0, 0, 0);
+    Splitter1 = new QSplitter(Qt::Horizontal, scrollBox1);
+    Splitter1->setHandleWidth(5);
+    Splitter1->setOpaqueResize(true);
+    Splitter1->setChildrenCollapsible(false);
+    ScrollBox3 = new QScrollArea(Splitter1);
+    ScrollBox3->setFrameShape(QFrame::NoFrame);
+    ScrollBox3->setWidgetResizable(false);
+    m_canvasHost = new QWidget;
+    m_canvasHost->setAutoFillBackground(true);
+    ScrollBox3->setWidget(m_canvasHost);
+    EditForm = new TCanvasPicture(m_canvasHost);
+    CreateSidebar();
+    Splitter1->addWidget(ScrollBox3);
+    Splitter1->addWidget(ScrollBox2);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    centre->addWidget(Splitter1);
+    setCentralWidget(scrollBox1);
+
+    // The live menu window, out of sight: the canvas shows its picture.
+    ScrollBox5 = new QWidget(this);
+    ScrollBox5->hide();
+    m_menu->setParent(ScrollBox5);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateToolBar()
+{
+    CoolBar1 = new QToolBar(this);
+    CoolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    CoolBar1->setMovable(false);
+    CoolBar1->setIconSize(QSize(24, 24));
+    addToolBar(Qt::TopToolBarArea, CoolBar1);
+
+    connect(MakeToolButton(CoolBar1, 0, QStringLiteral("New Project"), false), &QToolButton::clicked, this,
+            [this] { NewProject1Click(); });
+    connect(MakeToolButton(CoolBar1, 1, QStringLiteral("Open"), false), &QToolButton::clicked, this,
+            [this] { Open1Click(); });
+    connect(MakeToolButton(CoolBar1, 2, QStringLiteral("Save"), false), &QToolButton::clicked, this,
+            [this] { Save1Click(); });
+    CoolBar1->addSeparator();
+    connect(MakeToolButton(CoolBar1, 3, QStringLiteral("Save and Test"), false), &QToolButton::clicked, this,
+            [this] { SaveandTest1Click(); });
+    connect(MakeToolButton(CoolBar1, 4, QStringLiteral("Save and Burn CD/DVD"), false), &QToolButton::clicked,
+            this, [this] { BurnCDDVD1Click(); });
+    CoolBar1->addSeparator();
+
+    // Select and the six "Add" buttons: exactly one is down.
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    ToolButton_Select = MakeToolButton(CoolBar1, 5, QString(), true);
+    ToolButton_ImageButton = MakeToolButton(CoolBar1, 6, QStringLiteral("Add Button"), true);
+    ToolButton_Image = MakeToolButton(CoolBar1, 7, QStringLiteral("Add Image"), true);
+    ToolButton_SimpleText = MakeToolButton(CoolBar1, 8, QStringLiteral("Add Text"), true);
+    ToolButton_TextBox = MakeToolButton(CoolBar1, 9, QStringLiteral("Add TextBox"), true);
+    ToolButton_RichText = MakeToolButton(CoolBar1, 10, QStringLiteral("Add RichText"), true);
+    ToolButton_Browser = MakeToolButton(CoolBar1, 11, QStringLiteral("Add Explorer"), true);
+    for (QToolButton* button : {ToolButton_Select, ToolButton_ImageButton, ToolButton_Image, ToolButton_SimpleText,
+                                ToolButton_TextBox, ToolButton_RichText, ToolButton_Browser})
+        group->addButton(button);
+    ToolButton_Select->setChecked(true);
+}
+
+void TMainForm::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    NewProject1 = file->addAction(QStringLiteral("New Project..."), this, [this] { NewProject1Click(); });
+    Open1 = file->addAction(QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                            [this] { Open1Click(); });
+    Save1 = file->addAction(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                            [this] { Save1Click(); });
+    SaveandTest1 = file->addAction(QStringLiteral("Save and Test..."), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                                   [this] { SaveandTest1Click(); });
+    BurnCDDVD1 = file->addAction(QStringLiteral("Save and Burn CD/DVD..."), QKeySequence(Qt::CTRL | Qt::Key_B),
+                                 this, [this] { BurnCDDVD1Click(); });
+    file->addSeparator();
+    Exit1 = file->addAction(QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E), this,
+                            [this] { Exit1Click(); });
+
+    // The Edit menu's commands arrive with the canvas; its shortcuts are
+    // reserved here so they never reach another command.
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X))->setEnabled(false);
+    edit->addAction(QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C))->setEnabled(false);
+    edit->addAction(QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V))->setEnabled(false);
+    edit->addAction(QStringLiteral("Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete))->setEnabled(false);
+    QMenu* align = edit->addMenu(QStringLiteral("Align"));
+    for (const char* item : {"Align to Grid", "Align Left", "Align Center", "Align Right", "Align Top",
+                             "Align Center", "Align Bottom"})
+        align->addAction(QString::fromLatin1(item))->setEnabled(false);
+    edit->addAction(QStringLiteral("Bring to Front"))->setEnabled(false);
+    edit->addAction(QStringLiteral("Send to Back"))->setEnabled(false);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    oolBar1 = view->addAction(QStringLiteral("Toolbar"));
+    StatusBar2 = view->addAction(QStringLiteral("Status Bar"));
+    Sidebar1 = view->addAction(QStringLiteral("Sidebar"));
+    for (QAction* toggle : {oolBar1, StatusBar2, Sidebar1}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    connect(oolBar1, &QAction::triggered, this, [this](bool on) { CoolBar1->setVisible(on); });
+    connect(StatusBar2, &QAction::triggered, this, [this](bool on) { StatusBar1->setVisible(on); });
+    connect(Sidebar1, &QAction::triggered, this, [this](bool on) { ScrollBox2->setVisible(on); });
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    DisplayGrid1 = tools->addAction(QStringLiteral("Display Grid"), this, [this] { DisplayGrid1Click(); });
+    SnaptoGrid1 = tools->addAction(QStringLiteral("Snap to Grid"), this, [this] { SnaptoGrid1Click(); });
+    DisplayGrid1->setCheckable(true);
+    SnaptoGrid1->setCheckable(true);
+    GridSize1 = tools->addAction(QStringLiteral("Grid Size..."), this, [this] { GridSize1Click(); });
+    BackgroundColor1 =
+        tools->addAction(QStringLiteral("Background Color..."), this, [this] { BackgroundColor1Click(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    HelpDocument1 = help->addAction(QStringLiteral("Help Document..."), QKeySequence(Qt::Key_F1), this,
+                                    [this] { HelpDocument1Click(); });
+    help->addAction(QStringLiteral("Technical Support..."), this, [this] { echnicalSupport1Click(); });
+    help->addAction(QStringLiteral("Visit Home Page..."), this, [this] { VisitHomePage1Click(); });
+    WhatsNewSeparator = help->addSeparator();
+    WhatsNew1 = help->addAction(QStringLiteral("Version History..."), this, [this] { WhatsNew1Click(); });
+    About1 = help->addAction(QStringLiteral("About..."), this, [this] { About1Click(); });
+}
+
+void TMainForm::CreateSidebar()
+{
+    ScrollBox2 = new QWidget(Splitter1);
+    ScrollBox2->setMinimumWidth(120);
+    auto* column = new QVBoxLayout(ScrollBox2);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* scrollBox4 = new QWidget(ScrollBox2);
+    scrollBox4->setFixedHeight(31);
+    auto* selectorRow = new QHBoxLayout(scrollBox4);
+    selectorRow->setContentsMargins(0, 3, 1, 3);
+    ComboBox1 = new TObjectSelector(scrollBox4);
+    selectorRow->addWidget(ComboBox1);
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    column->addWidget(scrollBox4);
+
+    auto* splitter2 = new QSplitter(Qt::Vertical, ScrollBox2);
+    splitter2->setHandleWidth(4);
+    splitter2->setChildrenCollapsible(false);
+
+    PageControl2 = new QTabWidget(splitter2);
+    TabSheet1 = new QWidget;
+    TabSheet1->setFocusPolicy(Qt::StrongFocus);
+    auto* properties = new QVBoxLayout(TabSheet1);
+    properties->setContentsMargins(0, 0, 0, 0);
+    ValueEdit = new QTableWidget(0, 2, TabSheet1);
+    ValueEdit->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
+    ValueEdit->setColumnWidth(0, 110);
+    ValueEdit->setColumnWidth(1, 108);
+    ValueEdit->verticalHeader()->hide();
+    ValueEdit->horizontalHeader()->setStretchLastSection(true);
+    properties->addWidget(ValueEdit);
+    PageControl2->addTab(TabSheet1, QIcon(SidebarImage(kSidebarPropertiesImage)), QStringLiteral("Properties"));
+
+    PageControl1 = new QTabWidget(splitter2);
+    TabSheet2 = new QWidget;
+    auto* actions = new QVBoxLayout(TabSheet2);
+    actions->setContentsMargins(0, 0, 0, 0);
+    ListView1 = new QTreeWidget(TabSheet2);
+    ListView1->setColumnCount(2);
+    ListView1->setHeaderLabels({QStringLiteral("Action"), QStringLiteral("Parameter")});
+    ListView1->setColumnWidth(0, 100);
+    ListView1->setColumnWidth(1, 100);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->header()->setSectionsClickable(false);
+    actions->addWidget(ListView1);
+    auto* buttons = new QHBoxLayout;
+    Button1 = new QPushButton(QStringLiteral("Add..."), TabSheet2);
+    Button2 = new QPushButton(QStringLiteral("Edit..."), TabSheet2);
+    Button3 = new QPushButton(QStringLiteral("Delete"), TabSheet2);
+    for (QPushButton* button : {Button1, Button2, Button3}) buttons->addWidget(button);
+    actions->addLayout(buttons);
+    PageControl1->addTab(TabSheet2, QIcon(SidebarImage(kSidebarActionImage)), QStringLiteral("Start Actions"));
+    PageControl1->resize(PageControl1->width(), kActionPageHeight);
+
+    splitter2->addWidget(PageControl2);
+    splitter2->addWidget(PageControl1);
+    splitter2->setStretchFactor(0, 1);
+    splitter2->setStretchFactor(1, 0);
+    splitter2->setSizes({400, kActionPageHeight});
+    column->addWidget(splitter2, 1);
+    ScrollBox2->resize(kSidebarWidth, ScrollBox2->height());
+}
+
+void TMainForm::FormCreate()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+    const bool history = QFileInfo::exists(QDir(ExeFolder).filePath(QStringLiteral("whatsnew.rtf")));
+    WhatsNewSeparator->setVisible(history);
+    WhatsNew1->setVisible(history);
+    SetCanvasBackground(kDefaultCanvasBackground);
+    setWindowTitle(QStringLiteral("Velomni Studio"));
+    // The clipboard format is a fixed MIME type (ObjectClipboard); nothing
+    // needs registering on this platform.
+    StudioVersion = ReadFileVersion(QCoreApplication::applicationFilePath());
+    ProjectModified = false;
+    PasteOffset = 0;
+    Splitter1->setSizes({qMax(1, width() - kSidebarWidth), kSidebarWidth});
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown) return;
+    m_shown = true;
+    FormShow();
+}
+
+void TMainForm::FormShow()
+{
+    LoadSettings();
+    ScrollBox5->move(kParkedLeft, 0);
+    ScrollBox5->resize(m_menu->size());
+    ScrollBox5->show();
+    m_menu->show();
+    EditForm->show();
+    StatusPanel0->setText(ProjectFolder);
+    DisplayGrid1->setChecked(DisplayGrid);
+    SnaptoGrid1->setChecked(SnapToGrid);
+    RefreshObjectList();
+    SyncCanvasWindow();
+    CenterCanvas();
+    Timer1->start();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (!CommitPendingEdit() || !ConfirmSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    m_mayClose = true;
+    event->accept();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    PlaceCanvasHost();
+}
+
+void TMainForm::SetCanvasBackground(TColor color)
+{
+    m_canvasBackground = color;
+    QPalette colours = m_canvasHost->palette();
+    colours.setColor(QPalette::Window, ColorToQColor(color, QApplication::palette()));
+    m_canvasHost->setPalette(colours);
+    ScrollBox3->viewport()->setPalette(colours);
+    ScrollBox3->viewport()->setAutoFillBackground(true);
+}
+
+void TMainForm::CenterCanvas()
+{
+    const QSize host = ScrollBox3->viewport()->size();
+    const int left = (host.width() - EditForm->width()) / 2;
+    const int top = (host.height() - EditForm->height()) / 2;
+    EditForm->move(qMax(0, left), qMax(0, top));
+    PlaceCanvasHost();
+}
+
+// The host reaches at least to the edges of the visible area and far
+// enough to hold the canvas, so the scroll bars appear only when needed.
+void TMainForm::PlaceCanvasHost()
+{
+    if (!m_canvasHost) return;
+    const QSize visible = ScrollBox3->viewport()->size();
+    const QRect canvas = EditForm->geometry();
+    m_canvasHost->resize(qMax(visible.width(), canvas.right() + 1), qMax(visible.height(), canvas.bottom() + 1));
+}
+
+void TMainForm::RedrawCanvas()
+{
+    EditForm->SetPicture(m_menu->RenderClientArea());
+}
+
+void TMainForm::SyncCanvasWindow()
+{
+    ScrollBox5->resize(m_menu->size());
+    EditForm->resize(m_menu->ScrollBox1()->size());
+    PlaceCanvasHost();
+    RedrawCanvas();
+}
+
+void TMainForm::Exit1Click()
+{
+    close();
+}

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "model/Color.h"
+#include "model/VoAction.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSplitter;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class TCanvasPicture;
+class TObjectSelector;
+class TVelomniForm;
+
+// The studio's main window: tool bar, object selector, property grid and
+// action list around the canvas, and the project lifecycle (new, open,
+// save, save and test, closing with a prompt for unsaved changes).
+class TMainForm final : public QMainWindow {
+public:
+    // Takes the menu window, which it parks out of sight as the project's
+    // live container.
+    explicit TMainForm(std::unique_ptr<TVelomniForm> menuWindow, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    TVelomniForm& MenuWindow() const { return *m_menu; }
+
+    // Operations other parts of the studio call.
+    bool CommitPendingEdit();
+    bool ConfirmSaveChanges();
+    void OpenProjectFolder(const QString& folder);
+    void RefreshObjectList();
+    void ShowCurrentEntry();
+    void CenterCanvas();
+    void LoadSettings();
+    void SaveSettings();
+    void RedrawCanvas();
+    void SyncCanvasWindow();
+    // Saves the project and writes the autorun folder.
+    bool BuildProject();
+    // The executable copied into the project as its player: the running
+    // studio unless another is named.
+    void SetPlayerSource(const QString& file) { m_playerSource = file; }
+
+    TColor CanvasBackground() const { return m_canvasBackground; }
+    void SetCanvasBackground(TColor color);
+    // The selector's current entry: 0 the project, i + 1 object i, -1 none.
+    int CurrentEntry() const;
+    void SetCurrentEntry(int index);
+
+    // Menu and tool bar commands.
+    void NewProject1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveandTest1Click();
+    void BurnCDDVD1Click();
+    void Exit1Click();
+    void ComboBox1Change();
+    void DisplayGrid1Click();
+    void SnaptoGrid1Click();
+    void GridSize1Click();
+    void BackgroundColor1Click();
+    void HelpDocument1Click();
+    void echnicalSupport1Click();
+    void VisitHomePage1Click();
+    void WhatsNew1Click();
+    void About1Click();
+
+    // Components, named as the window's design names them.
+    QToolBar* CoolBar1 = nullptr;
+    QToolButton* ToolButton_Select = nullptr;
+    QToolButton* ToolButton_ImageButton = nullptr;
+    QToolButton* ToolButton_Image = nullptr;
+    QToolButton* ToolButton_SimpleText = nullptr;
+    QToolButton* ToolButton_TextBox = nullptr;
+    QToolButton* ToolButton_RichText = nullptr;
+    QToolButton* ToolButton_Browser = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QWidget* ScrollBox2 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    TObjectSelector* ComboBox1 = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QTableWidget* ValueEdit = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QTreeWidget* ListView1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QScrollArea* ScrollBox3 = nullptr;
+    QWidget* ScrollBox5 = nullptr;
+    TCanvasPicture* EditForm = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QAction* NewProject1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveandTest1 = nullptr;
+    QAction* BurnCDDVD1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* oolBar1 = nullptr;
+    QAction* StatusBar2 = nullptr;
+    QAction* Sidebar1 = nullptr;
+    QAction* DisplayGrid1 = nullptr;
+    QAction* SnaptoGrid1 = nullptr;
+    QAction* GridSize1 = nullptr;
+    QAction* BackgroundColor1 = nullptr;
+    QAction* HelpDocument1 = nullptr;
+    QAction* WhatsNewSeparator = nullptr;
+    QAction* WhatsNew1 = nullptr;
+    QAction* About1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void Timer1Timer();
+    void CreateToolBar();
+    void CreateMenus();
+    void CreateSidebar();
+    void ClearInspector();
+    void AfterProjectChange();
+    void ListActions(const TVoActions* actions);
+    void PlaceCanvasHost();
+
+    TVelomniForm* m_menu = nullptr;
+    QWidget* m_canvasHost = nullptr;
+    TColor m_canvasBackground = 0;
+    QString m_playerSource;
+    bool m_shown = false;
+    bool m_mayClose = false;
+};
