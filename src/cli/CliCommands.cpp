@@ -14,7 +14,10 @@
 #include "platform/PatchError.h"
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
+#include "studio/BuildProject.h"
+#include "studio/StudioState.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +34,8 @@ const char kUsage[] =
     "  import FILE.json FOLDER  write FOLDER/velomni.vpj from such JSON\n"
     "  version FILE             print FileVersion and OriginalFilename of an executable\n"
     "  patch-player FILE        make a copy of the studio executable a player\n"
-    "  render FOLDER OUT.png    draw the menu window as the player shows it\n";
+    "  render FOLDER OUT.png    draw the menu window as the player shows it\n"
+    "  build FOLDER             make FOLDER ready for a disc, as the studio's save does\n";
 
 void Print(FILE* to, const QString& text)
 {
@@ -87,6 +91,7 @@ int RunCli(const QStringList& arguments)
     if (command == "version") return RunVersion(rest);
     if (command == "patch-player") return RunPatchPlayer(rest);
     if (command == "render") return RunRender(rest);
+    if (command == "build") return RunBuild(rest);
     if (command == "--help" || command == "-h" || command == "help") {
         Print(stdout, QString::fromLatin1(kUsage));
         return kCliOk;
@@ -174,4 +179,28 @@ int RunRender(const QStringList& arguments)
     if (!form.RenderClientArea().save(arguments[1], "PNG"))
         return Refused(QStringLiteral("cannot write %1").arg(arguments[1]));
     return kCliOk;
+}
+
+int RunBuild(const QStringList& arguments)
+{
+    if (arguments.size() != 1) return Usage(QStringLiteral("build takes one folder"));
+    const QString path = QDir(arguments[0]).filePath(DataFileName);
+    if (!QFileInfo(path).isFile())
+        return Refused(QStringLiteral("%1: no project data file").arg(QDir::toNativeSeparators(path)));
+
+    // The state the studio has after opening the folder: the tool stands in
+    // for the studio beside it, whose executable becomes the player.
+    ProjectFolder = QDir::toNativeSeparators(QDir(arguments[0]).absolutePath());
+    ExeFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+#ifdef Q_OS_WIN
+    const QString studio = QDir(ExeFolder).filePath(QStringLiteral("velomni-studio.exe"));
+#else
+    const QString studio = QDir(ExeFolder).filePath(QStringLiteral("velomni-studio"));
+#endif
+    TProjectDocument document;
+    if (!LoadProject(document, path)) return kCliRefused;
+    StudioVersion = ReadFileVersion(studio);
+    // The data file was just read: it is not written again.
+    ProjectModified = false;
+    return BuildProject(document, studio) ? kCliOk : kCliRefused;
 }

@@ -15,3 +15,6 @@ int RunImport(const QStringList& arguments);
 int RunVersion(const QStringList& arguments);
 int RunPatchPlayer(const QStringList& arguments);
 int RunRender(const QStringList& arguments);
+// The autorun folder as the studio's save makes it, with the velomni-studio
+// beside the tool as the player.
+int RunBuild(const QStringList& arguments);

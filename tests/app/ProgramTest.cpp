@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The built programs, run as a user or a build script runs them.
+#include "platform/VersionInfo.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -43,6 +46,19 @@ QString CopyOfStudio(const TempDir& dir, const QString& name)
     EXPECT_TRUE(QFile::copy(VELOMNI_STUDIO_EXE, path));
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
     return path;
+}
+
+// The two programs and the default icon copied into a folder of their own,
+// as an installed studio has them: a build writes the settings file beside
+// the tool, which must not be the build tree's. Returns the tool.
+QString InstalledTools(const TempDir& dir)
+{
+    const QString cli = dir.File("velomni-cli");
+    EXPECT_TRUE(QFile::copy(VELOMNI_CLI_EXE, cli));
+    EXPECT_TRUE(QFile::copy(VELOMNI_STUDIO_EXE, dir.File("velomni-studio")));
+    const QString icon = QFileInfo(VELOMNI_CLI_EXE).dir().filePath("Default.ico");
+    EXPECT_TRUE(QFile::copy(icon, dir.File("Default.ico")));
+    return cli;
 }
 
 } // namespace
@@ -120,4 +136,43 @@ TEST(Programs, APlayerWhoseStartActionsExitEndsWithoutAWindow)
     const Finished run = RunProgram(player, {}, home.Path());
     EXPECT_EQ(run.status, 0);
     EXPECT_FALSE(run.err.contains("Error")) << run.err.toStdString();
+}
+
+TEST(Programs, BuildMakesAFolderWhosePlayerStartsByItself)
+{
+    TempDir tools, project, home;
+    const QString cli = InstalledTools(tools);
+    const QString json = home.Write(
+        "p.json", R"({"StartActions": [{"ActionType": 6}, {"ActionType": 9}],
+                     "SplashScreenImage": null})");
+    ASSERT_EQ(Cli({"import", json, project.Path()}, home).status, 0);
+
+    Finished run = RunProgram(cli, {"build", project.Path()}, home.Path());
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    EXPECT_EQ(QDir(project.Path()).entryList(QDir::Files, QDir::Name),
+              QStringList({"autorun.inf", "velomni.exe", "velomni.ico", "velomni.vpj"}));
+    EXPECT_EQ(ReadVersionFileName(project.File("velomni.exe")), "velomni.exe      ");
+    EXPECT_EQ(ReadFileVersion(project.File("velomni.exe")), ReadFileVersion(VELOMNI_STUDIO_EXE));
+    EXPECT_EQ(TempDir::Read(project.File("velomni.ico")), TempDir::Read(tools.File("Default.ico")));
+    EXPECT_EQ(TempDir::Read(project.File("autorun.inf")),
+              "[autorun]\r\nOPEN=VELOMNI.EXE\r\nICON=VELOMNI.ICO\r\nLABEL=CDROM\r\n");
+    EXPECT_EQ(TempDir::Read(tools.File("VelomniStudio.ini")),
+              "[START]\r\nDefaultPath=" + QDir::toNativeSeparators(project.Path()).toUtf8() + "\r\n");
+
+    // The folder as the disc has it: its player runs the start actions and
+    // ends, never asking for a project folder as the studio would.
+    run = RunProgram(project.File("velomni.exe"), {}, home.Path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(run.err.contains("Project Folder")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Error")) << run.err.toStdString();
+}
+
+TEST(Programs, BuildRefusesAFolderWithoutADataFile)
+{
+    TempDir project, home;
+    const Finished run = Cli({"build", project.Path()}, home);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("no project data file")) << run.err.toStdString();
+    EXPECT_TRUE(QDir(project.Path()).isEmpty());
 }

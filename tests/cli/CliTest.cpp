@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/CliCommands.h"
+#include "model/ErrorReports.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cerrno>
 
 namespace {
 
@@ -174,4 +178,34 @@ TEST(CliImportExport, UsageErrorsExitWithTwo)
     EXPECT_EQ(Cli({"frobnicate"}).status, 2);
     EXPECT_EQ(Cli({"export"}).status, 2);
     EXPECT_EQ(Cli({"import", "only-one"}).status, 2);
+}
+
+TEST(CliBuild, AFolderWithoutAReadableProjectIsRefusedUntouched)
+{
+    TempDir dir;
+    CliRun run = Cli({"build", dir.Path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("velomni.vpj: no project data file")) << run.err.toStdString();
+    EXPECT_TRUE(QDir(dir.Path()).isEmpty());
+
+    dir.Write("velomni.vpj", "not a project file");
+    run = Cli({"build", dir.Path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "File Format: Invalid file format.\n");
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList{"velomni.vpj"});
+
+    EXPECT_EQ(Cli({"build"}).status, 2);
+    EXPECT_EQ(Cli({"build", dir.Path(), dir.Path()}).status, 2);
+}
+
+TEST(CliBuild, WithoutAStudioBesideTheToolThereIsNoPlayerToCopy)
+{
+    // The test program's folder holds no velomni-studio.
+    TempDir dir;
+    const QString json = dir.Write("p.json", "{}");
+    ASSERT_EQ(Cli({"import", json, dir.File("project")}).status, 0);
+    const CliRun run = Cli({"build", dir.File("project")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error: " + StreamErrorText(ENOENT, 3001).toUtf8() + "\n");
+    EXPECT_EQ(QDir(dir.File("project")).entryList(QDir::Files), QStringList{"velomni.vpj"});
 }

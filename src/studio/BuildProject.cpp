@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "studio/BuildProject.h"
+
+#include "model/ErrorReports.h"
+#include "model/IniFile.h"
+#include "model/ProcessState.h"
+#include "model/ProjectFile.h"
+#include "model/ProjectHost.h"
+#include "platform/VersionInfo.h"
+#include "studio/PlayerCopy.h"
+#include "studio/StudioSettings.h"
+#include "studio/StudioState.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QCursor>
+#include <QGuiApplication>
+
+#include <cerrno>
+#include <exception>
+
+namespace {
+
+constexpr int kPlayerCopyError = 3001;
+constexpr int kIconCopyError = 3002;
+
+// The hourglass while the data file is written; a tool without a GUI
+// application has no cursor to change.
+class WaitCursor {
+public:
+    WaitCursor() : m_set(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+    {
+        if (m_set) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~WaitCursor()
+    {
+        if (m_set) QGuiApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool m_set;
+};
+
+QString InProjectFolder(const QString& name)
+{
+    return QDir(ProjectFolder).filePath(name);
+}
+
+// A complete, patched copy of the studio replaces velomni.exe, or nothing
+// changes. The patch runs on the copy before it takes the player's name: a
+// copy that cannot be patched would start as a second studio from the
+// disc, and a player left with this studio's FileVersion would never be
+// copied and patched again.
+bool PutPlayerCopy(const QString& playerSource, const QString& player)
+{
+    try {
+        const int error = CopyFileReplacing(playerSource, player, [](const QString& copy) {
+            PatchExeVersionText(copy, QString::fromLatin1(kPlayerOriginalFilename));
+        });
+        if (error == 0) return true;
+        errno = error;
+        ReportStreamError(kPlayerCopyError);
+    } catch (const std::exception& e) {
+        // The file and patch errors, shown as a failure no command caught.
+        ShowFailure(QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+bool WriteAutorun(const QString& cdLabel)
+{
+    TIniFile autorun(InProjectFolder(QStringLiteral("autorun.inf")));
+    const QString section = QStringLiteral("autorun");
+    if (autorun.WriteString(section, QStringLiteral("OPEN"), QStringLiteral("VELOMNI.EXE")) &&
+        autorun.WriteString(section, QStringLiteral("ICON"), QStringLiteral("VELOMNI.ICO")) &&
+        autorun.WriteString(section, QStringLiteral("LABEL"), cdLabel))
+        return true;
+    ShowErrorBox(QStringLiteral("Save \"autorun.inf\" file failed."));
+    return false;
+}
+
+} // namespace
+
+bool BuildProject(TProjectHost& host, const QString& playerSource)
+{
+    if (ProjectFolder.isEmpty() || !QFileInfo(ProjectFolder).isDir()) {
+        ShowFolderNotFound(ProjectFolder);
+        return false;
+    }
+
+    if (ProjectModified) {
+        bool saved;
+        {
+            WaitCursor wait;
+            saved = SaveProject(host, InProjectFolder(DataFileName));
+        }
+        if (!saved) return false;
+        ProjectModified = false;
+    }
+
+    // Without a version of its own the studio cannot tell a current player
+    // from a missing one (both read as empty), so it always puts a new one.
+    const QString player = InProjectFolder(QStringLiteral("velomni.exe"));
+    if (StudioVersion.isEmpty() || ReadFileVersion(player) != StudioVersion) {
+        if (!PutPlayerCopy(playerSource, player)) return false;
+    }
+
+    const QString icon = InProjectFolder(QStringLiteral("velomni.ico"));
+    const QString defaultIcon =
+        ExeFolder.isEmpty() ? QString() : QDir(ExeFolder).filePath(QStringLiteral("Default.ico"));
+    if (!QFileInfo::exists(icon) && !defaultIcon.isEmpty() && QFileInfo(defaultIcon).isFile()) {
+        if (const int error = CopyFileReplacing(defaultIcon, icon)) {
+            errno = error;
+            ReportStreamError(kIconCopyError);
+            return false;
+        }
+    }
+
+    if (!WriteAutorun(host.Settings().CDLabel)) return false;
+
+    const QString settings = StudioSettingsFile();
+    TIniFile settingsFile(settings);
+    if (!settingsFile.WriteString(QStringLiteral("START"), QStringLiteral("DefaultPath"), ProjectFolder)) {
+        ShowFailure(QStringLiteral("The settings file \"%1\" could not be written, so this project "
+                                   "folder is not remembered as the default one.")
+                        .arg(QDir::toNativeSeparators(settings)));
+        return false;
+    }
+    return true;
+}
