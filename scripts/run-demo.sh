@@ -1,29 +1,28 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-2.0-or-later
-# Runs the program on a scratch copy of the demo project, so the
+# Starts the studio on a scratch copy of the demo project, so the
 # repository stays clean.
 set -eu
 build="$1"
 scratch="$2"
-cli="$build/bin/velomni-cli"
-demo="$scratch/demo"
+bin="$build/bin"
+mkdir -p "$scratch"
+demo="$(cd "$scratch" && pwd)/demo"
 
 rm -rf "$demo"
-mkdir -p "$scratch"
 cp -r examples/demo "$demo"
 rm -f "$demo/project.json"
 
 # The demo's source is reviewable JSON; its data file is made from it.
-"$cli" import examples/demo/project.json "$demo"
+"$bin/velomni-cli" import examples/demo/project.json "$demo"
 
-# The player is a copy of the studio executable whose version information
-# names it the player, as a built disc carries it.
-cp "$build/bin/velomni-studio" "$demo/velomni.exe"
-"$cli" patch-player "$demo/velomni.exe"
-"$cli" version "$demo/velomni.exe"
+# Build the autorun folder as the studio's Save does: the player copy, the
+# disc icon and autorun.inf. The build also remembers the folder as the
+# studio's project folder, so the studio opens it.
+"$bin/velomni-cli" build "$demo"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: run it under a desktop session or 'xvfb-run -a make run'." >&2
 fi
-echo "Starting the player in $demo" >&2
-exec "$demo/velomni.exe"
+echo "Starting the studio on $demo (its player is $demo/velomni.exe)" >&2
+exec "$bin/velomni-studio"

@@ -4,15 +4,48 @@
 #include "app/PlayerStart.h"
 #include "app/Startup.h"
 #include "model/ProcessState.h"
-#include "player/ActionRunner.h"
-#include "player/GeneralForm.h"
-#include "player/ScreenBackForm.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/QtMessageBoxes.h"
+#include "player/ActionRunner.h"
+#include "player/GeneralForm.h"
+#include "player/ScreenBackForm.h"
 #include "player/VelomniForm.h"
+#include "studio/MainForm.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+
+namespace {
+
+int RunStudio(QApplication& app, std::unique_ptr<TVelomniForm> form)
+{
+    const QString icon = QDir(ExeFolder).filePath(QStringLiteral("Default.ico"));
+    if (QFileInfo::exists(icon)) QApplication::setWindowIcon(QIcon(icon));
+    auto studio = std::make_unique<TMainForm>(std::move(form));
+    GetMessageBoxes().SetAnchor(studio.get());
+    studio->show();
+    const int status = app.exec();
+    GetMessageBoxes().SetAnchor(nullptr);
+    return status;
+}
+
+int RunPlayer(QApplication& app, std::unique_ptr<TVelomniForm> form, TGeneralForm& soundHost)
+{
+    TActionRunner runner(soundHost, [&form] { form->close(); });
+    form->SetEventHandler(&runner);
+    std::unique_ptr<TScreenBackForm> backdrop;
+    if (!RunPlayerStart(*form, runner, backdrop)) return 0;
+    form->show();
+    form->raise();
+    const int status = app.exec();
+    form.reset();
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -34,15 +67,7 @@ int main(int argc, char** argv)
     if (!form) return 0;
     // The sound host: never shown, owned here, freed after the loop.
     auto soundHost = std::make_unique<TGeneralForm>();
-    TActionRunner runner(*soundHost, [&form] { form->close(); });
-    form->SetEventHandler(&runner);
-    std::unique_ptr<TScreenBackForm> backdrop;
-    if (!IsStudio && !RunPlayerStart(*form, runner, backdrop)) return 0;
-    form->show();
-    form->raise();
-    const int status = app.exec();
-    form.reset();
-    backdrop.reset();
+    const int status = IsStudio ? RunStudio(app, std::move(form)) : RunPlayer(app, std::move(form), *soundHost);
     soundHost.reset();
     SetMessageBoxes(nullptr);
     SetDialogs(nullptr);

@@ -1,0 +1,352 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The studio's main window: the project lifecycle, the object selector,
+// the settings file and the commands of its menus.
+#include "model/IniFile.h"
+#include "model/ProcessState.h"
+#include "model/ProjectFile.h"
+#include "model/VoObject.h"
+#include "platform/VersionInfo.h"
+#include "player/VelomniForm.h"
+#include "studio/CanvasPicture.h"
+#include "studio/MainForm.h"
+#include "studio/ObjectSelector.h"
+#include "studio/StudioSettings.h"
+#include "studio/StudioState.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace {
+
+// A studio with its executable folder and one project folder of its own.
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_saved = {IsStudio, ExeFolder, ProjectFolder, ProjectModified, StudioVersion};
+        IsStudio = true;
+        ExeFolder = exe.Path();
+        ProjectFolder = project.Path();
+        ProjectModified = false;
+        form = std::make_unique<TMainForm>(std::make_unique<TVelomniForm>());
+        form->SetPlayerSource(VERSION_FIXTURE);
+        StudioVersion = ReadFileVersion(VERSION_FIXTURE);
+    }
+    void TearDown() override
+    {
+        form.reset();
+        std::tie(IsStudio, ExeFolder, ProjectFolder, ProjectModified, StudioVersion) = m_saved;
+    }
+
+    // A data file with the given objects (kind, name, selected) in a folder.
+    static void WriteProject(const QString& folder, const QString& title, QList<int> kinds = {})
+    {
+        TVelomniForm menu;
+        menu.Settings().ApplicationTitle = title;
+        for (int kind : kinds) menu.AddObject(kind, 10, 10);
+        ASSERT_TRUE(SaveProject(menu, QDir(folder).filePath("velomni.vpj")));
+    }
+    TVelomniForm& Menu() { return form->MenuWindow(); }
+    QStringList BoxTexts() const
+    {
+        QStringList texts;
+        for (const auto& box : boxes.Boxes()) texts << box.caption + ": " + box.text;
+        return texts;
+    }
+
+    TempDir exe, project, other;
+    RecordingMessageBoxes boxes;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    std::unique_ptr<TMainForm> form;
+
+private:
+    std::tuple<bool, QString, QString, bool, QString> m_saved;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, OpenAFolderWithoutDataFileAsksBeforeCreating)
+{
+    WriteProject(project.Path(), "Current");
+    form->OpenProjectFolder(project.Path());
+    ASSERT_EQ(Menu().Settings().ApplicationTitle, "Current");
+
+    // No: the current project stays, and so does its folder.
+    boxes.Script({MsgAnswer::No});
+    dialogs.folders << other.Path() + "/";
+    form->Open1Click();
+    EXPECT_EQ(BoxTexts(), QStringList{"Information: Project file does not exist, create a new one?"});
+    EXPECT_EQ(boxes.Boxes().first().buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ProjectFolder, project.Path());
+    EXPECT_EQ(Menu().Settings().ApplicationTitle, "Current");
+    EXPECT_FALSE(ProjectModified);
+
+    // Yes: a new project in the folder (without its trailing separator),
+    // unsaved, so closing asks first; Cancel keeps the window open.
+    boxes.Clear();
+    dialogs.folders << other.Path() + "/";
+    form->Open1Click();
+    EXPECT_EQ(ProjectFolder, other.Path());
+    EXPECT_EQ(Menu().Settings().ApplicationTitle, "Velomni CD");
+    EXPECT_TRUE(ProjectModified);
+    EXPECT_EQ(form->StatusPanel0->text(), other.Path());
+    EXPECT_FALSE(QFileInfo::exists(other.File("velomni.vpj")));
+
+    boxes.Clear();
+    boxes.Script({MsgAnswer::Cancel});
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(BoxTexts(), QStringList{"Confirm: Save changes to project?"});
+    EXPECT_EQ(boxes.Boxes().first().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(boxes.Boxes().first().icon, MsgIcon::Question);
+
+    // No closes without saving.
+    boxes.Script({MsgAnswer::No});
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(QFileInfo::exists(other.File("velomni.vpj")));
+}
+
+TEST_F(MainFormTest, SaveChangesPromptYesBuildsAndAFailedBuildRefusesToGoOn)
+{
+    ProjectModified = true;
+    Menu().Settings().ApplicationTitle = "Unsaved";
+    // Yes with a working build: the project is saved and the command goes on.
+    dialogs.folders << other.Path();
+    boxes.Script({MsgAnswer::Yes, MsgAnswer::No});
+    form->Open1Click();
+    ASSERT_TRUE(QFileInfo::exists(project.File("velomni.vpj")));
+    EXPECT_TRUE(QFileInfo::exists(project.File("velomni.exe")));
+    EXPECT_TRUE(QFileInfo::exists(project.File("autorun.inf")));
+    EXPECT_EQ(ReadVersionFileName(project.File("velomni.exe")), QString::fromLatin1(kPlayerOriginalFilename));
+    EXPECT_EQ(dialogs.asked, QStringList{"Select Project Folder @ " + project.Path()});
+
+    // Yes with a failing build (the folder is gone): nothing happens and
+    // closing is refused.
+    ProjectModified = true;
+    ProjectFolder = project.File("gone");
+    dialogs.asked.clear();
+    boxes.Clear();
+    boxes.Script({MsgAnswer::Yes});
+    form->NewProject1Click();
+    EXPECT_TRUE(dialogs.asked.isEmpty());
+    EXPECT_EQ(BoxTexts(), (QStringList{"Confirm: Save changes to project?",
+                                       "Error: Directory \"" + project.File("gone") + "\" not found"}));
+    boxes.Script({MsgAnswer::Yes});
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(ProjectModified);
+}
+
+TEST_F(MainFormTest, NewProjectChecksTheFolderAndLeavesTheOldFileUntilTheNextSave)
+{
+    WriteProject(project.Path(), "Current");
+    form->OpenProjectFolder(project.Path());
+
+    dialogs.folders << other.File("missing");
+    form->NewProject1Click();
+    EXPECT_EQ(BoxTexts(), QStringList{"Project Folder: Project folder does not exist."});
+    EXPECT_EQ(boxes.Boxes().first().icon, MsgIcon::Information);
+
+    WriteProject(other.Path(), "Other");
+    const QByteArray oldBytes = TempDir::Read(other.File("velomni.vpj"));
+    boxes.Clear();
+    boxes.Script({MsgAnswer::No});
+    dialogs.folders << other.Path();
+    form->NewProject1Click();
+    EXPECT_EQ(BoxTexts(), QStringList{"Project File: The project file exists, overwrite?"});
+    EXPECT_EQ(ProjectFolder, project.Path());
+    EXPECT_EQ(Menu().Settings().ApplicationTitle, "Current");
+
+    boxes.Clear();
+    dialogs.folders << other.Path();
+    form->NewProject1Click();
+    EXPECT_EQ(ProjectFolder, other.Path());
+    EXPECT_EQ(Menu().Settings().ApplicationTitle, "Velomni CD");
+    EXPECT_TRUE(ProjectModified);
+    EXPECT_EQ(TempDir::Read(other.File("velomni.vpj")), oldBytes);
+
+    form->Save1Click();
+    EXPECT_NE(TempDir::Read(other.File("velomni.vpj")), oldBytes);
+    EXPECT_FALSE(ProjectModified);
+}
+
+TEST_F(MainFormTest, ADamagedDataFileLeavesAnEmptyProjectAndTheFlagAsItWas)
+{
+    other.Write("velomni.vpj", "not a project");
+    Menu().AddObject(0, 5, 5);
+    ProjectModified = false;
+    form->OpenProjectFolder(other.Path());
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_TRUE(Menu().ObjectList().empty());
+    EXPECT_EQ(ProjectFolder, other.Path());
+    EXPECT_FALSE(ProjectModified);
+
+    ProjectModified = true;
+    boxes.Script({MsgAnswer::No});
+    form->OpenProjectFolder(other.Path());
+    EXPECT_TRUE(ProjectModified);
+}
+
+TEST_F(MainFormTest, SaveAndTestStartsThePlayerOnlyAfterASuccessfulBuild)
+{
+    ProjectModified = true;
+    form->SaveandTest1Click();
+    ASSERT_EQ(shell.Calls().size(), 1);
+    EXPECT_EQ(shell.Calls().first().verb, "run");
+    EXPECT_EQ(shell.Calls().first().target, QDir(project.Path()).filePath("velomni.exe"));
+
+    shell.Clear();
+    ProjectFolder = project.File("gone");
+    form->SaveandTest1Click();
+    EXPECT_TRUE(shell.Calls().isEmpty());
+}
+
+TEST_F(MainFormTest, SelectorNamesTheProjectAndEachObjectAndFollowsTheSelection)
+{
+    TVoObject* button = Menu().AddObject(0, 10, 10);
+    TVoObject* browser = Menu().AddObject(5, 20, 20);
+    TVoObject* text = Menu().AddObject(2, 30, 30);
+    button->Actions.push_back(std::make_unique<TVoAction>(TVoAction{1, "www.velomni.example"}));
+    Menu().StartActions().push_back(std::make_unique<TVoAction>(TVoAction{9, ""}));
+
+    // Nothing selected: the project is current, with its start actions.
+    for (TVoObject* entry : Menu().ObjectList()) entry->Selected = false;
+    form->RefreshObjectList();
+    ASSERT_EQ(form->ComboBox1->count(), 4);
+    EXPECT_EQ(form->ComboBox1->Entry(0).text, "Velomni CD");
+    EXPECT_EQ(form->ComboBox1->Entry(2).kind, 5);
+    EXPECT_EQ(form->ComboBox1->Entry(2).text, browser->Name);
+    EXPECT_EQ(form->CurrentEntry(), 0);
+    EXPECT_EQ(form->PageControl1->tabText(0), "Start Actions");
+    ASSERT_EQ(form->ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(form->ListView1->topLevelItem(0)->text(0), "Exit");
+    EXPECT_EQ(form->ValueEdit->rowCount(), 1);
+
+    // One selected object becomes current and lists its click actions.
+    button->Selected = true;
+    form->RefreshObjectList();
+    EXPECT_EQ(form->CurrentEntry(), 1);
+    EXPECT_TRUE(button->Selected);
+    EXPECT_EQ(form->PageControl1->tabText(0), "Click Actions");
+    ASSERT_EQ(form->ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(form->ListView1->topLevelItem(0)->text(0), "VisitWebsite");
+    EXPECT_EQ(form->ListView1->topLevelItem(0)->text(1), "www.velomni.example");
+    EXPECT_TRUE(form->Button1->isEnabled());
+
+    // Several selected: no current entry and no object stays selected.
+    text->Selected = true;
+    form->RefreshObjectList();
+    EXPECT_EQ(form->CurrentEntry(), -1);
+    EXPECT_FALSE(button->Selected);
+    EXPECT_FALSE(text->Selected);
+    EXPECT_EQ(form->ValueEdit->rowCount(), 1);
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 0);
+
+    // An Explorer has no click actions: an empty list, buttons disabled.
+    form->SetCurrentEntry(2);
+    EXPECT_TRUE(browser->Selected);
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 0);
+    for (QPushButton* b : {form->Button1, form->Button2, form->Button3}) EXPECT_FALSE(b->isEnabled());
+    form->SetCurrentEntry(0);
+    EXPECT_FALSE(browser->Selected);
+    EXPECT_TRUE(form->Button3->isEnabled());
+}
+
+TEST_F(MainFormTest, SettingsFileReadsDefaultsClampsGridSizesAndWritesAllFiveKeys)
+{
+    TIniFile ini(StudioSettingsPath(exe.Path()));
+    ini.WriteString("SETTINGS", "GRIDSIZEX", "eight");
+    ini.WriteString("SETTINGS", "GRIDSIZEY", "0");
+    ini.WriteString("SETTINGS", "DISPLAYGRID", "7");
+    ini.WriteString("SETTINGS", "SNAPTOGRID", "0");
+    form->LoadSettings();
+    EXPECT_EQ(GridSizeX, 8);
+    EXPECT_EQ(GridSizeY, 2);
+    EXPECT_TRUE(DisplayGrid);
+    EXPECT_FALSE(SnapToGrid);
+    EXPECT_EQ(form->CanvasBackground(), RgbColor(236, 236, 236));
+
+    ini.WriteString("SETTINGS", "GRIDSIZEX", "1000");
+    ini.WriteInteger("SETTINGS", "BACKGROUNDCOLOR", int(RgbColor(1, 2, 3)));
+    form->LoadSettings();
+    EXPECT_EQ(GridSizeX, 99);
+    EXPECT_EQ(form->CanvasBackground(), RgbColor(1, 2, 3));
+
+    QFile::remove(ini.FileName());
+    form->SnaptoGrid1Click();
+    EXPECT_TRUE(SnapToGrid);
+    EXPECT_TRUE(form->SnaptoGrid1->isChecked());
+    EXPECT_EQ(TempDir::Read(ini.FileName()).replace("\r", ""),
+              "[SETTINGS]\nDISPLAYGRID=1\nSNAPTOGRID=1\nGRIDSIZEX=99\nGRIDSIZEY=2\nBACKGROUNDCOLOR=197121\n");
+    GridSizeX = GridSizeY = 8;
+    DisplayGrid = SnapToGrid = true;
+}
+
+TEST_F(MainFormTest, DisplayGridRedrawsTheCanvasWithOrWithoutTheGrid)
+{
+    Menu().Settings().BackColor = clWhite;
+    Menu().RedrawBackground();
+    form->LoadSettings();
+    form->SyncCanvasWindow();
+    auto gridDots = [this] {
+        const QImage& picture = form->EditForm->Picture();
+        int dots = 0;
+        for (int x = 0; x < 64; ++x)
+            if (QColor(picture.pixel(x, 8)) != Qt::white) ++dots;
+        return dots;
+    };
+    EXPECT_EQ(form->EditForm->size(), QSize(640, 400));
+    EXPECT_GT(gridDots(), 0);
+    form->DisplayGrid1Click();
+    EXPECT_FALSE(DisplayGrid);
+    EXPECT_EQ(gridDots(), 0);
+    form->DisplayGrid1Click();
+    EXPECT_GT(gridDots(), 0);
+}
+
+TEST_F(MainFormTest, CenterCanvasCentresInTheHostOrStartsAtTheCorner)
+{
+    form->resize(1200, 900);
+    form->show();
+    QScrollArea* host = form->ScrollBox3;
+    const QSize visible = host->viewport()->size();
+    form->EditForm->resize(101, 51);
+    form->CenterCanvas();
+    EXPECT_EQ(form->EditForm->pos(), QPoint((visible.width() - 101) / 2, (visible.height() - 51) / 2));
+    form->EditForm->resize(visible.width() + 300, 20);
+    form->CenterCanvas();
+    EXPECT_EQ(form->EditForm->pos(), QPoint(0, (visible.height() - 20) / 2));
+    boxes.Script({MsgAnswer::No});
+    form->hide();
+}
+
+TEST_F(MainFormTest, HelpMenuOpensTheHelpDocumentAndTheVendorAddresses)
+{
+    // Without a version history beside the program its item is hidden.
+    EXPECT_FALSE(form->WhatsNew1->isVisible());
+    form->HelpDocument1Click();
+    form->echnicalSupport1Click();
+    form->VisitHomePage1Click();
+    ASSERT_EQ(shell.Calls().size(), 3);
+    EXPECT_EQ(shell.Calls()[0].target, QDir(exe.Path()).filePath("VelomniStudio.html"));
+    EXPECT_TRUE(shell.Calls()[1].target.startsWith("mailto:"));
+    EXPECT_TRUE(shell.Calls()[2].target.startsWith("https://"));
+    EXPECT_EQ(form->HelpDocument1->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(form->Exit1->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
+
+    exe.Write("whatsnew.rtf", "{\\rtf1 x}");
+    TMainForm withHistory(std::make_unique<TVelomniForm>());
+    EXPECT_TRUE(withHistory.WhatsNew1->isVisible());
+}
