@@ -315,7 +315,6 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    m_mayClose = true;
     event->accept();
 }
 

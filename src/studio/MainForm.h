@@ -145,5 +145,4 @@ private:
     TColor m_canvasBackground = 0;
     QString m_playerSource;
     bool m_shown = false;
-    bool m_mayClose = false;
 };

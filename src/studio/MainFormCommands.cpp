@@ -53,7 +53,6 @@ bool TMainForm::CommitPendingEdit()
 {
     // Leaving the grid makes it finish the edit of the cell being edited.
     TabSheet1->setFocus(Qt::OtherFocusReason);
-    if (QWidget* editor = ValueEdit->indexWidget(ValueEdit->currentIndex())) editor->clearFocus();
     return true;
 }
 
