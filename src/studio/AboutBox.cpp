@@ -2,6 +2,7 @@
 #include "studio/AboutBox.h"
 
 #include "platform/Shell.h"
+#include "studio/DialogWindow.h"
 #include "studio/StudioState.h"
 #include "studio/VendorAddresses.h"
 
@@ -13,8 +14,7 @@
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About ") + QApplication::applicationName());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kFixedDialogFlags);
     auto* layout = new QGridLayout(this);
     auto* icon = new QLabel(this);
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "studio/GridSizeForm.h"
 
+#include "studio/DialogWindow.h"
+
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -15,14 +15,6 @@ namespace {
 
 constexpr int kClientWidth = 374;
 constexpr int kClientHeight = 122;
-
-void CentreOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
 
 QSpinBox* NewGridSizeBox(QWidget* parent)
 {
@@ -51,8 +43,7 @@ int GridSizeFromText(const QString& text)
 }
 
 TGridSizeForm::TGridSizeForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
     setWindowTitle(QStringLiteral("Grid Size"));
     setFixedSize(kClientWidth, kClientHeight);

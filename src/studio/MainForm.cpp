@@ -9,6 +9,7 @@
 #include "studio/ObjectSelector.h"
 #include "studio/StudioImages.h"
 #include "studio/StudioState.h"
+#include "studio/TipsForm.h"
 #include "platform/VersionInfo.h"
 
 #include <QApplication>
@@ -271,7 +272,7 @@ void TMainForm::CreateSidebar()
 void TMainForm::FormCreate()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
-    const bool history = QFileInfo::exists(QDir(ExeFolder).filePath(QStringLiteral("whatsnew.rtf")));
+    const bool history = QFileInfo(VersionHistoryFile()).isFile();
     WhatsNewSeparator->setVisible(history);
     WhatsNew1->setVisible(history);
     SetCanvasBackground(kDefaultCanvasBackground);

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "studio/SelectColorForm.h"
 
+#include "studio/DialogWindow.h"
+
 #include "platform/Dialogs.h"
 #include "studio/ColorPalette.h"
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -41,19 +41,10 @@ QIcon SwatchIcon(const QColor& color)
     return QIcon(pixmap);
 }
 
-void CentreOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
-
 } // namespace
 
 TSelectColorForm::TSelectColorForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
     setWindowTitle(QStringLiteral("Select Color"));
     setFixedSize(kClientWidth, kClientHeight);

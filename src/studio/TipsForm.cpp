@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "studio/TipsForm.h"
 
+#include "studio/DialogWindow.h"
+
 #include "controls/RtfReader.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
@@ -14,7 +16,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTextEdit>
 
@@ -27,14 +28,6 @@ constexpr int kClientHeight = 353;
 const QColor kPageColor(236, 236, 236);
 const QString kSystemSection = QStringLiteral("SYSTEM");
 const QString kVersionKey = QStringLiteral("Version");
-
-void CentreOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
 
 void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
@@ -61,8 +54,7 @@ QString VersionHistoryFile()
 }
 
 TTipsForm::TTipsForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
     setWindowTitle(QStringLiteral("Version History"));
     setFixedSize(kClientWidth, kClientHeight);

@@ -2,6 +2,7 @@
 // The grid size dialog: the 2..99 rule and the dialog driven through its
 // number boxes and buttons.
 #include "studio/GridSizeForm.h"
+#include "support/ModalWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <climits>
 #include <functional>
 
-int WithModal(const std::function<void()>& call, const std::function<void(QWidget*)>& script);
 
 namespace {
 

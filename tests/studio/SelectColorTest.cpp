@@ -3,6 +3,7 @@
 // and the dialog driven through its real widgets.
 #include "studio/ColorPalette.h"
 #include "studio/SelectColorForm.h"
+#include "support/ModalWindows.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -16,25 +17,6 @@
 
 #include <functional>
 #include <vector>
-
-// Calls call and runs script on each modal window opened meanwhile,
-// rejecting what the script leaves open; the number of windows seen.
-// Shared by the studio's dialog tests.
-int WithModal(const std::function<void()>& call, const std::function<void(QWidget*)>& script)
-{
-    int seen = 0;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!modal) return;
-        ++seen;
-        script(modal);
-        if (modal->isVisible()) modal->reject();
-    });
-    poll.start(10);
-    call();
-    return seen;
-}
 
 namespace {
 

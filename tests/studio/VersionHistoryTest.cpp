@@ -7,6 +7,7 @@
 #include "studio/StudioSettings.h"
 #include "studio/StudioState.h"
 #include "studio/TipsForm.h"
+#include "support/ModalWindows.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,6 @@
 #include <algorithm>
 #include <functional>
 
-int WithModal(const std::function<void()>& call, const std::function<void(QWidget*)>& script);
 
 namespace {
 
