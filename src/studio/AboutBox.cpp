@@ -37,6 +37,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     layout->addWidget(VersionLabel, 1, 1);
     layout->addWidget(LinkLabel, 2, 1);
     layout->addWidget(OkButton, 3, 0, 1, 2, Qt::AlignHCenter);
+    layout->setContentsMargins(20, 18, 20, 14);
+    layout->setHorizontalSpacing(14);
+    layout->setVerticalSpacing(6);
+    layout->setRowMinimumHeight(3, 40);
+    layout->setColumnMinimumWidth(1, 240);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
