@@ -3,6 +3,7 @@
 // version information the executable carries.
 #include "app/PlayerStart.h"
 #include "app/Startup.h"
+#include "app/StudioStart.h"
 #include "model/ProcessState.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxes.h"
@@ -24,7 +25,7 @@ int RunStudio(QApplication& app, std::unique_ptr<TVelomniForm> form)
 {
     const QString icon = QDir(ExeFolder).filePath(QStringLiteral("Default.ico"));
     if (QFileInfo::exists(icon)) QApplication::setWindowIcon(QIcon(icon));
-    auto studio = std::make_unique<TMainForm>(std::move(form));
+    std::unique_ptr<TMainForm> studio = CreateStudioWindow(std::move(form));
     GetMessageBoxes().SetAnchor(studio.get());
     studio->show();
     const int status = app.exec();

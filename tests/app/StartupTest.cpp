@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/Startup.h"
-#include "studio/StudioSettings.h"
+#include "app/StudioStart.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
 #include "player/VelomniForm.h"
+#include "studio/MainForm.h"
+#include "studio/StudioSettings.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -143,4 +145,12 @@ TEST_F(StartupTest, StudioWithoutAFolderAsksForOneOrEnds)
     ASSERT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(boxes.Boxes()[1].text, "Velomni CD Data file does not exist.");
     EXPECT_TRUE(ProjectModified);
+
+    // The studio window around it keeps the project unsaved, so closing
+    // asks first.
+    std::unique_ptr<TMainForm> studio = CreateStudioWindow(std::move(form));
+    EXPECT_TRUE(ProjectModified);
+    boxes.Script({MsgAnswer::Cancel});
+    EXPECT_FALSE(studio->close());
+    EXPECT_EQ(boxes.Boxes().last().text, "Save changes to project?");
 }
