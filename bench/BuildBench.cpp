@@ -11,37 +11,16 @@
 #include "platform/VersionInfo.h"
 #include "studio/BuildProject.h"
 #include "studio/StudioState.h"
+#include "BenchTiming.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <vector>
-
-namespace {
-
-double MedianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& body)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        body();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -68,17 +47,17 @@ int main(int argc, char** argv)
     bool ok = true;
 
     const double copy = MedianMs(
-        runs, [&] { QFile::remove(player); },
-        [&] { std::filesystem::copy_file(QFile::encodeName(studio).toStdString(),
-                                         QFile::encodeName(player).toStdString()); });
-    const double first = MedianMs(
         runs,
+        [&] { std::filesystem::copy_file(QFile::encodeName(studio).toStdString(),
+                                         QFile::encodeName(player).toStdString()); },
+        [&] { QFile::remove(player); });
+    const double first = MedianMs(
+        runs, [&] { ok = BuildProject(document, studio) && ok; },
         [&] {
             QFile::remove(player);
             ProjectModified = true;
-        },
-        [&] { ok = BuildProject(document, studio) && ok; });
-    const double again = MedianMs(runs, [] {}, [&] { ok = BuildProject(document, studio) && ok; });
+        });
+    const double again = MedianMs(runs, [&] { ok = BuildProject(document, studio) && ok; });
     if (!ok) return 1;
 
     const double size = double(QFileInfo(studio).size()) / 1e6;

@@ -8,17 +8,16 @@
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
 #include "platform/MessageBoxes.h"
+#include "BenchTiming.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 #ifndef _WIN32
@@ -68,19 +67,6 @@ void BuildProject(TProjectDocument& document)
         if (entry->ObjectType == 1)
             static_cast<TVoImage*>(entry->Control.get())->SetPicture(PngPicture(pictures[size_t(i / 6)]));
     }
-}
-
-double MedianMs(int runs, const std::function<void()>& body)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        body();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 QByteArray ReadAll(const QString& path)

@@ -39,16 +39,6 @@ void SkipSubBlocks(const uchar* data, qsizetype size, qsizetype& pos)
     }
 }
 
-bool PictureSizeAllowed(qint64 width, qint64 height)
-{
-    try {
-        CheckPictureSize(width, height);
-        return true;
-    } catch (const StreamError&) {
-        return false;
-    }
-}
-
 struct GifSource {
     const uchar* data;
     qsizetype size;

@@ -9,3 +9,13 @@ void CheckPictureSize(qint64 width, qint64 height)
     if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
         throw StreamError::TooLarge("picture too large");
 }
+
+bool PictureSizeAllowed(qint64 width, qint64 height)
+{
+    try {
+        CheckPictureSize(width, height);
+        return true;
+    } catch (const StreamError&) {
+        return false;
+    }
+}

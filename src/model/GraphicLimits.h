@@ -12,3 +12,6 @@ constexpr qint64 kMaxPicturePixels = qint64(64) * 1024 * 1024;
 // Throws StreamError (EFBIG) unless width and height are positive and
 // within the limits above; EINVAL for zero or negative sides.
 void CheckPictureSize(qint64 width, qint64 height);
+// The same test without throwing: for decoders that answer a refused size
+// with an empty picture.
+bool PictureSizeAllowed(qint64 width, qint64 height);

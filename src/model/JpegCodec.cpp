@@ -49,16 +49,6 @@ void UseErrorManager(jpeg_error_mgr* err)
     err->output_message = OnJpegMessage;
 }
 
-bool PictureSizeAllowed(qint64 width, qint64 height)
-{
-    try {
-        CheckPictureSize(width, height);
-        return true;
-    } catch (const StreamError&) {
-        return false;
-    }
-}
-
 int BigEndian16(const uchar* p)
 {
     return p[0] << 8 | p[1];

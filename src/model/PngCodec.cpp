@@ -54,16 +54,6 @@ PngHeader ParseHeader(const uchar* body)
     return header;
 }
 
-bool PictureSizeAllowed(qint64 width, qint64 height)
-{
-    try {
-        CheckPictureSize(width, height);
-        return true;
-    } catch (const StreamError&) {
-        return false;
-    }
-}
-
 // libpng reports through these; an error never returns to libpng.
 [[noreturn]] void OnPngError(png_structp png, png_const_charp)
 {

@@ -9,6 +9,7 @@
 #include "model/BmpCodec.h"
 #include "model/StreamError.h"
 #include "support/TempDir.h"
+#include "PixelTesting.h"
 
 namespace {
 
@@ -34,15 +35,6 @@ QByteArray Convert(const QImage& image, const QStringList& options, const QStrin
                                                QStringList{format + dir.File("out.bmp")}),
               0);
     return TempDir::Read(dir.File("out.bmp"));
-}
-
-void ExpectSamePixels(const QImage& decoded, const QImage& source)
-{
-    ASSERT_EQ(decoded.size(), source.size());
-    const QImage a = decoded.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            ASSERT_EQ(a.pixel(x, y), source.pixel(x, y)) << x << "," << y;
 }
 
 } // namespace

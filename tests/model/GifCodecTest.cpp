@@ -3,6 +3,7 @@
 
 #include "model/StreamError.h"
 #include "support/TempDir.h"
+#include "PixelTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -38,26 +39,6 @@ QByteArray WithImageMagick(const QList<QImage>& frames, QStringList options)
     }
     QProcess::execute("convert", options << dir.File("out.gif"));
     return TempDir::Read(dir.File("out.gif"));
-}
-
-// Pixels alone: QImage's == also compares the colour spaces.
-bool SamePixels(const QImage& actual, const QImage& expected)
-{
-    const QImage a = actual.convertToFormat(QImage::Format_ARGB32);
-    const QImage b = expected.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < a.height() && a.size() == b.size(); ++y)
-        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width()) * 4) != 0) return false;
-    return a.size() == b.size();
-}
-
-template <class F> int ErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const StreamError& e) {
-        return e.OsError();
-    }
-    return 0;
 }
 
 QByteArray WithScreen(QByteArray bytes, int width, int height)

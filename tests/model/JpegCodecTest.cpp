@@ -3,6 +3,7 @@
 
 #include "model/StreamError.h"
 #include "support/TempDir.h"
+#include "PixelTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -57,16 +58,6 @@ int MaxDifference(const QImage& a, const QImage& b)
                              std::abs(qBlue(p) - qBlue(q))});
         }
     return most;
-}
-
-template <class F> int ErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const StreamError& e) {
-        return e.OsError();
-    }
-    return 0;
 }
 
 QByteArray WithFrameSize(QByteArray bytes, int width, int height)

@@ -6,6 +6,7 @@
 #include "model/VoStream.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
+#include "PixelTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -65,16 +66,6 @@ ReadOutcome ReadRecord(const QByteArray& record, TPicture& picture)
     TMemoryStream s(record);
     const bool ok = ReadPicture(s, picture);
     return {ok, boxes.Boxes()};
-}
-
-void ExpectSamePixels(const QImage& actual, const QImage& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size());
-    const QImage a = actual.convertToFormat(QImage::Format_ARGB32);
-    const QImage e = expected.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < e.height(); ++y)
-        for (int x = 0; x < e.width(); ++x)
-            ASSERT_EQ(a.pixel(x, y), e.pixel(x, y)) << "at " << x << "," << y;
 }
 
 } // namespace

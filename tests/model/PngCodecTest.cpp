@@ -3,6 +3,7 @@
 
 #include "model/StreamError.h"
 #include "support/TempDir.h"
+#include "PixelTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -47,26 +48,6 @@ QByteArray WithImageMagick(const QImage& image, const QStringList& options)
     TempDir dir;
     QProcess::execute("convert", QStringList{dir.Write("in.png", WithQt(image))} + options << dir.File("out.png"));
     return TempDir::Read(dir.File("out.png"));
-}
-
-// Pixels alone: QImage's == also compares the colour spaces.
-bool SamePixels(const QImage& actual, const QImage& expected)
-{
-    const QImage a = actual.convertToFormat(QImage::Format_ARGB32);
-    const QImage b = expected.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < a.height() && a.size() == b.size(); ++y)
-        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width()) * 4) != 0) return false;
-    return a.size() == b.size();
-}
-
-template <class F> int ErrorOf(F f)
-{
-    try {
-        f();
-    } catch (const StreamError& e) {
-        return e.OsError();
-    }
-    return 0;
 }
 
 // The file with other IHDR fields and a matching CRC, so only the fields are wrong.

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+// The median time of body over runs, in milliseconds. prepare runs before
+// each timed run, outside the time.
+inline double MedianMs(int runs, const std::function<void()>& body, const std::function<void()>& prepare = {})
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare) prepare();
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
