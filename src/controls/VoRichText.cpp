@@ -6,7 +6,6 @@
 #include "model/ErrorReports.h"
 #include "model/ProcessState.h"
 #include "model/ProjectPaths.h"
-#include "model/StreamPrimitives.h"
 #include "model/VoStream.h"
 
 #include <QFileInfo>
@@ -36,10 +35,7 @@ bool TVoRichText::WriteKindRecord(TVoStream& stream) const
 {
     return RunReported(kWriteCode, [&] {
         WriteKindVersion(stream);
-        if (!WriteString(stream, m_fileName) || !WriteFont(stream, Font()) ||
-            !WriteString(stream, Hint()))
-            return false;
-        stream.WriteI16(Cursor());
+        if (!WriteTextHead(stream, {m_fileName, Font(), Hint(), Cursor()})) return false;
         stream.WriteU8(Alignment());
         stream.WriteBool(WordWrap());
         stream.WriteBool(m_plainText);
@@ -55,16 +51,12 @@ bool TVoRichText::ReadKindRecord(TVoStream& stream)
 {
     return RunReported(kReadCode, [&] {
         if (!ReadKindVersion(stream)) return false;
-        QString text;
-        if (!ReadString(stream, text)) return false;
-        SetFileName(text);
-        TVoFont font = Font();
-        const bool ok = ReadFont(stream, font);
-        SetFont(font);
-        if (!ok) return false;
-        if (!ReadString(stream, text)) return false;
-        SetHint(text);
-        SetCursor(stream.ReadI16());
+        TTextHead head{QString(), Font(), QString(), crDefault};
+        if (!ReadTextHead(stream, head)) return false;
+        SetFileName(head.text);
+        SetFont(head.font);
+        SetHint(head.hint);
+        SetCursor(head.cursor);
         SetAlignment(stream.ReadU8());
         SetWordWrap(stream.ReadBool());
         SetPlainText(stream.ReadBool());

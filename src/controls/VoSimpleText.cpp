@@ -5,7 +5,6 @@
 #include "controls/KindRecord.h"
 #include "controls/TextControlLook.h"
 #include "model/ErrorReports.h"
-#include "model/StreamPrimitives.h"
 #include "model/VoStream.h"
 
 #include <QApplication>
@@ -99,10 +98,7 @@ bool TVoSimpleText::WriteKindRecord(TVoStream& stream) const
 {
     return RunReported(kWriteCode, [&] {
         WriteKindVersion(stream);
-        if (!WriteString(stream, m_caption) || !WriteFont(stream, m_font) ||
-            !WriteString(stream, Hint()))
-            return false;
-        stream.WriteI16(Cursor());
+        if (!WriteTextHead(stream, {m_caption, m_font, Hint(), Cursor()})) return false;
         stream.WriteU8(m_alignment);
         stream.WriteU8(m_layout);
         stream.WriteU32(m_color);
@@ -115,16 +111,12 @@ bool TVoSimpleText::ReadKindRecord(TVoStream& stream)
 {
     return RunReported(kReadCode, [&] {
         if (!ReadKindVersion(stream)) return false;
-        QString text;
-        if (!ReadString(stream, text)) return false;
-        SetCaption(text);
-        TVoFont font = m_font;
-        const bool ok = ReadFont(stream, font);
-        SetFont(font);
-        if (!ok) return false;
-        if (!ReadString(stream, text)) return false;
-        SetHint(text);
-        SetCursor(stream.ReadI16());
+        TTextHead head{QString(), m_font, QString(), crDefault};
+        if (!ReadTextHead(stream, head)) return false;
+        SetCaption(head.text);
+        SetFont(head.font);
+        SetHint(head.hint);
+        SetCursor(head.cursor);
         SetAlignment(stream.ReadU8());
         SetLayout(stream.ReadU8());
         SetColor(stream.ReadU32());

@@ -3,7 +3,6 @@
 
 #include "controls/KindRecord.h"
 #include "model/ErrorReports.h"
-#include "model/StreamPrimitives.h"
 #include "model/VoStream.h"
 
 #include <QStringList>
@@ -38,10 +37,7 @@ bool TVoTextBox::WriteKindRecord(TVoStream& stream) const
 {
     return RunReported(kWriteCode, [&] {
         WriteKindVersion(stream);
-        if (!WriteString(stream, Text()) || !WriteFont(stream, Font()) ||
-            !WriteString(stream, Hint()))
-            return false;
-        stream.WriteI16(Cursor());
+        if (!WriteTextHead(stream, {Text(), Font(), Hint(), Cursor()})) return false;
         stream.WriteU8(Alignment());
         stream.WriteBool(WordWrap());
         stream.WriteU8(ScrollBars());
@@ -56,16 +52,12 @@ bool TVoTextBox::ReadKindRecord(TVoStream& stream)
 {
     return RunReported(kReadCode, [&] {
         if (!ReadKindVersion(stream)) return false;
-        QString text;
-        if (!ReadString(stream, text)) return false;
-        SetText(text);
-        TVoFont font = Font();
-        const bool ok = ReadFont(stream, font);
-        SetFont(font);
-        if (!ok) return false;
-        if (!ReadString(stream, text)) return false;
-        SetHint(text);
-        SetCursor(stream.ReadI16());
+        TTextHead head{QString(), Font(), QString(), crDefault};
+        if (!ReadTextHead(stream, head)) return false;
+        SetText(head.text);
+        SetFont(head.font);
+        SetHint(head.hint);
+        SetCursor(head.cursor);
         SetAlignment(stream.ReadU8());
         SetWordWrap(stream.ReadBool());
         SetScrollBars(stream.ReadU8());
