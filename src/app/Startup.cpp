@@ -4,6 +4,7 @@
 #include "app/MessageAnchorWindow.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
+#include "model/ProjectPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VersionInfo.h"
@@ -35,14 +36,6 @@ bool FolderExists(const QString& folder)
 bool IsStudioVersionText(const QString& originalFilename)
 {
     return TrimVersionText(originalFilename) == QLatin1String(kStudioOriginalFilename);
-}
-
-QString WithoutTrailingSeparator(const QString& folder)
-{
-    QString result = folder;
-    if (result.size() > 1 && (result.endsWith(QLatin1Char('\\')) || result.endsWith(QLatin1Char('/'))))
-        result.chop(1);
-    return result;
 }
 
 QString DefaultProjectFolder(const QString& exeFolder, const QString& personalFolder)

@@ -11,8 +11,6 @@ class TVelomniForm;
 
 // The studio's version text; any other (trimmed) text makes the player.
 bool IsStudioVersionText(const QString& originalFilename);
-// The folder without one trailing separator (a root folder stays whole).
-QString WithoutTrailingSeparator(const QString& folder);
 // The remembered project folder (START / DefaultPath of the settings
 // file), else the default folder in the documents folder when that exists;
 // empty when neither names an existing folder. The default folder is tried

@@ -14,3 +14,11 @@ QString ResolveProjectPath(const QString& baseFolder, const QString& storedPath)
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir::toNativeSeparators(base + relative);
 }
+
+QString WithoutTrailingSeparator(const QString& folder)
+{
+    QString result = folder;
+    if (result.size() > 1 && (result.endsWith(QLatin1Char('\\')) || result.endsWith(QLatin1Char('/'))))
+        result.chop(1);
+    return result;
+}

@@ -8,3 +8,6 @@
 // when either is empty. Stored paths keep their form everywhere else; only
 // file-system access uses the result.
 QString ResolveProjectPath(const QString& baseFolder, const QString& storedPath);
+
+// The folder without one trailing separator (a root folder stays whole).
+QString WithoutTrailingSeparator(const QString& folder);

@@ -258,7 +258,6 @@ void TMainForm::CreateSidebar()
     for (QPushButton* button : {Button1, Button2, Button3}) buttons->addWidget(button);
     actions->addLayout(buttons);
     PageControl1->addTab(TabSheet2, QIcon(SidebarImage(kSidebarActionImage)), QStringLiteral("Start Actions"));
-    PageControl1->resize(PageControl1->width(), kActionPageHeight);
 
     splitter2->addWidget(PageControl2);
     splitter2->addWidget(PageControl1);

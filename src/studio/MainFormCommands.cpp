@@ -6,6 +6,7 @@
 #include "model/IniFile.h"
 #include "model/Kinds.h"
 #include "model/ProcessState.h"
+#include "model/ProjectPaths.h"
 #include "model/VoObject.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxes.h"
@@ -99,9 +100,7 @@ void TMainForm::Open1Click()
 
 void TMainForm::OpenProjectFolder(const QString& chosen)
 {
-    QString folder = chosen;
-    if (folder.size() > 1 && (folder.endsWith(QLatin1Char('\\')) || folder.endsWith(QLatin1Char('/'))))
-        folder.chop(1);
+    const QString folder = WithoutTrailingSeparator(chosen);
     const QString dataFile = DataFileIn(folder);
     const bool load = QFileInfo::exists(dataFile);
     if (!load && GetMessageBoxes().Show(QStringLiteral("Information"),
@@ -127,7 +126,7 @@ void TMainForm::OpenProjectFolder(const QString& chosen)
 void TMainForm::NewProject1Click()
 {
     if (!CommitPendingEdit() || !ConfirmSaveChanges()) return;
-    QString folder = GetDialogs().ChooseFolder(this, QStringLiteral("Select Project Folder"), ProjectFolder);
+    const QString folder = GetDialogs().ChooseFolder(this, QStringLiteral("Select Project Folder"), ProjectFolder);
     if (folder.isEmpty()) return;
     if (!FolderExists(folder)) {
         GetMessageBoxes().Show(QStringLiteral("Project Folder"), QStringLiteral("Project folder does not exist."),
@@ -138,9 +137,7 @@ void TMainForm::NewProject1Click()
         GetMessageBoxes().Show(QStringLiteral("Project File"), QStringLiteral("The project file exists, overwrite?"),
                                MsgIcon::Information, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    if (folder.size() > 1 && (folder.endsWith(QLatin1Char('\\')) || folder.endsWith(QLatin1Char('/'))))
-        folder.chop(1);
-    ProjectFolder = folder;
+    ProjectFolder = WithoutTrailingSeparator(folder);
     ClearInspector();
     m_menu->ResetProject();
     ProjectModified = true;
@@ -160,8 +157,8 @@ void TMainForm::SaveandTest1Click()
 
 void TMainForm::BurnCDDVD1Click()
 {
-    // The burner window joins here; until then the command saves.
-    if (!CommitPendingEdit() || !BuildProject()) return;
+    // Saves; the burner window opens on a saved folder once it exists.
+    if (CommitPendingEdit()) BuildProject();
 }
 
 int TMainForm::CurrentEntry() const

@@ -328,8 +328,6 @@ TEST_F(MainFormTest, CenterCanvasCentresInTheHostOrStartsAtTheCorner)
     form->EditForm->resize(visible.width() + 300, 20);
     form->CenterCanvas();
     EXPECT_EQ(form->EditForm->pos(), QPoint(0, (visible.height() - 20) / 2));
-    boxes.Script({MsgAnswer::No});
-    form->hide();
 }
 
 TEST_F(MainFormTest, HelpMenuOpensTheHelpDocumentAndTheVendorAddresses)
