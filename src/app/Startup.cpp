@@ -43,8 +43,7 @@ QString DefaultProjectFolder(const QString& exeFolder, const QString& personalFo
     QString folder;
     const QString settings = StudioSettingsPath(exeFolder);
     if (QFileInfo::exists(settings))
-        folder = TIniFile(settings).ReadString(QStringLiteral("START"), QStringLiteral("DefaultPath"),
-                                               QString());
+        folder = TIniFile(settings).ReadString(SettingsKey::StartSection, SettingsKey::DefaultPath, QString());
     if (folder.isEmpty()) {
         const QString fallback = QDir(personalFolder).filePath(kDefaultFolderBelowDocuments);
         if (!personalFolder.isEmpty() && FolderExists(fallback)) folder = QDir::toNativeSeparators(fallback);

@@ -15,7 +15,7 @@
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
 #include "studio/BuildProject.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 
 #include <QCoreApplication>
 #include <QDir>

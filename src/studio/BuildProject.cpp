@@ -9,7 +9,7 @@
 #include "platform/VersionInfo.h"
 #include "studio/PlayerCopy.h"
 #include "studio/StudioSettings.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -122,7 +122,7 @@ bool BuildProject(TProjectHost& host, const QString& playerSource)
 
     const QString settings = StudioSettingsFile();
     TIniFile settingsFile(settings);
-    if (!settingsFile.WriteString(QStringLiteral("START"), QStringLiteral("DefaultPath"), ProjectFolder)) {
+    if (!settingsFile.WriteString(SettingsKey::StartSection, SettingsKey::DefaultPath, ProjectFolder)) {
         ShowFailure(QStringLiteral("The settings file \"%1\" could not be written, so this project "
                                    "folder is not remembered as the default one.")
                         .arg(QDir::toNativeSeparators(settings)));

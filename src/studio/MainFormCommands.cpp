@@ -3,7 +3,9 @@
 // and current entry, the tools settings and the help menu.
 #include "studio/MainForm.h"
 
+#include "canvas/EditForm.h"
 #include "model/IniFile.h"
+#include "model/ObjectClipboard.h"
 #include "model/Kinds.h"
 #include "model/ProcessState.h"
 #include "model/ProjectPaths.h"
@@ -14,12 +16,13 @@
 #include "player/VelomniForm.h"
 #include "studio/AboutBox.h"
 #include "studio/BuildProject.h"
+#include "studio/EditCommands.h"
 #include "studio/GridSizeForm.h"
 #include "studio/ObjectSelector.h"
 #include "studio/SelectColorForm.h"
 #include "studio/StudioImages.h"
 #include "studio/StudioSettings.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 #include "studio/TipsForm.h"
 #include "studio/VendorAddresses.h"
 
@@ -31,11 +34,11 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
 
-const QString kSettings = QStringLiteral("SETTINGS");
 const QString kHelpDocument = QStringLiteral("VelomniStudio.html");
 
 bool FolderExists(const QString& folder)
@@ -111,7 +114,7 @@ void TMainForm::OpenProjectFolder(const QString& chosen)
     ClearInspector();
     if (!load) {
         m_menu->ResetProject();
-        ProjectModified = true;
+        ApplyEdit(ProjectChanged);
     } else {
         // A failed load keeps the flag as it was; the loader has said why.
         const bool wasModified = ProjectModified;
@@ -140,7 +143,7 @@ void TMainForm::NewProject1Click()
     ProjectFolder = WithoutTrailingSeparator(folder);
     ClearInspector();
     m_menu->ResetProject();
-    ProjectModified = true;
+    ApplyEdit(ProjectChanged);
     AfterProjectChange();
 }
 
@@ -172,23 +175,82 @@ void TMainForm::SetCurrentEntry(int index)
     ComboBox1Change();
 }
 
-void TMainForm::RefreshObjectList()
+void TMainForm::SetSelectorEntry(int index)
 {
-    const TObjectList& objects = m_menu->ObjectList();
+    ComboBox1->setCurrentIndex(index);
+}
+
+void TMainForm::ListObjectsInSelector()
+{
+    const int current = CurrentEntry();
     ComboBox1->clear();
     ComboBox1->AddEntry({-1, m_menu->Settings().ApplicationTitle});
+    for (const TVoObject* entry : m_menu->ObjectList()) ComboBox1->AddEntry({entry->ObjectType, entry->Name});
+    ComboBox1->setCurrentIndex(current < ComboBox1->count() ? current : -1);
+}
+
+void TMainForm::RefreshObjectList()
+{
+    ListObjectsInSelector();
+    const TObjectList& objects = m_menu->ObjectList();
     int selected = 0;
     int last = -1;
     for (size_t i = 0; i < objects.size(); ++i) {
-        const TVoObject* entry = objects[i];
-        ComboBox1->AddEntry({entry->ObjectType, entry->Name});
-        if (entry->Selected) {
+        if (objects[i]->Selected) {
             ++selected;
             last = int(i);
         }
     }
     ComboBox1->setCurrentIndex(selected == 0 ? 0 : selected == 1 ? last + 1 : -1);
     ComboBox1Change();
+}
+
+int TMainForm::AddToolKind() const
+{
+    const QToolButton* tools[] = {ToolButton_ImageButton, ToolButton_Image,    ToolButton_SimpleText,
+                                  ToolButton_TextBox,     ToolButton_RichText, ToolButton_Browser};
+    for (int kind = 0; kind < int(std::size(tools)); ++kind)
+        if (tools[kind]->isChecked()) return kind;
+    return -1;
+}
+
+void TMainForm::PressSelectTool()
+{
+    ToolButton_Select->setChecked(true);
+}
+
+void TMainForm::ApplyEdit(EditEffects effects)
+{
+    if (effects & ProjectChanged) ProjectModified = true;
+    if (effects & BackgroundRedraw) m_menu->RedrawBackground();
+    if (effects & SelectorRepaint) ListObjectsInSelector();
+    if (effects & FrameSync)
+        SyncCanvasWindow();
+    else if (effects & CanvasRedraw)
+        RedrawCanvas();
+    RefreshEditItems();
+}
+
+void TMainForm::Edit1Click()
+{
+    m_clipboardHasObjects = ClipboardHasFormat(ClipboardFormat);
+    RefreshEditItems();
+}
+
+void TMainForm::RefreshEditItems()
+{
+    const auto states = EditCommandStates(m_menu->ObjectList(), CurrentEntry(), m_clipboardHasObjects);
+    for (int i = 0; i < kEditCommandCount; ++i) EditItems[size_t(i)]->setEnabled(states[size_t(i)]);
+}
+
+bool TMainForm::EditCommandEnabled(EditCommand command) const
+{
+    return ActionOf(EditItems, command)->isEnabled();
+}
+
+void TMainForm::RunEditCommand(EditCommand command)
+{
+    ::RunEditCommand(EditForm->Interaction(), command);
 }
 
 void TMainForm::ComboBox1Change()
@@ -236,6 +298,7 @@ void TMainForm::ShowCurrentEntry()
 
     InspectorUpdating = false;
     ValueEdit->show();
+    RefreshEditItems();
 }
 
 void TMainForm::LoadSettings()
@@ -243,12 +306,12 @@ void TMainForm::LoadSettings()
     const TIniFile ini(StudioSettingsFile());
     // Grid sizes are held to the dialog's range: a size below 1 would break
     // the snapping arithmetic.
-    DisplayGrid = ini.ReadBool(kSettings, QStringLiteral("DISPLAYGRID"), true);
-    SnapToGrid = ini.ReadBool(kSettings, QStringLiteral("SNAPTOGRID"), true);
-    GridSizeX = ClampGridSize(ini.ReadInteger(kSettings, QStringLiteral("GRIDSIZEX"), 8));
-    GridSizeY = ClampGridSize(ini.ReadInteger(kSettings, QStringLiteral("GRIDSIZEY"), 8));
+    DisplayGrid = ini.ReadBool(SettingsKey::SettingsSection, SettingsKey::DisplayGrid, true);
+    SnapToGrid = ini.ReadBool(SettingsKey::SettingsSection, SettingsKey::SnapToGrid, true);
+    GridSizeX = ClampGridSize(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeX, 8));
+    GridSizeY = ClampGridSize(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeY, 8));
     SetCanvasBackground(
-        TColor(ini.ReadInteger(kSettings, QStringLiteral("BACKGROUNDCOLOR"), int(m_canvasBackground))));
+        TColor(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::BackgroundColor, int(m_canvasBackground))));
     m_menu->SetGridDisplay({DisplayGrid, GridSizeX, GridSizeY});
 }
 
@@ -256,11 +319,11 @@ void TMainForm::SaveSettings()
 {
     // Failures are ignored: the values in use stay as they are.
     TIniFile ini(StudioSettingsFile());
-    ini.WriteBool(kSettings, QStringLiteral("DISPLAYGRID"), DisplayGrid);
-    ini.WriteBool(kSettings, QStringLiteral("SNAPTOGRID"), SnapToGrid);
-    ini.WriteInteger(kSettings, QStringLiteral("GRIDSIZEX"), GridSizeX);
-    ini.WriteInteger(kSettings, QStringLiteral("GRIDSIZEY"), GridSizeY);
-    ini.WriteInteger(kSettings, QStringLiteral("BACKGROUNDCOLOR"), int(m_canvasBackground));
+    ini.WriteBool(SettingsKey::SettingsSection, SettingsKey::DisplayGrid, DisplayGrid);
+    ini.WriteBool(SettingsKey::SettingsSection, SettingsKey::SnapToGrid, SnapToGrid);
+    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeX, GridSizeX);
+    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeY, GridSizeY);
+    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::BackgroundColor, int(m_canvasBackground));
 }
 
 void TMainForm::DisplayGrid1Click()

@@ -7,7 +7,7 @@
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "studio/StudioSettings.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,8 +26,6 @@ namespace {
 constexpr int kClientWidth = 506;
 constexpr int kClientHeight = 353;
 const QColor kPageColor(236, 236, 236);
-const QString kSystemSection = QStringLiteral("SYSTEM");
-const QString kVersionKey = QStringLiteral("Version");
 
 void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
@@ -115,7 +113,7 @@ bool TTipsForm::Prepare(bool startup)
     Image1->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     try {
         const QString acknowledged =
-            TIniFile(StudioSettingsFile()).ReadString(kSystemSection, kVersionKey, QString());
+            TIniFile(StudioSettingsFile()).ReadString(SettingsKey::SystemSection, SettingsKey::Version, QString());
         if (startup && acknowledged == StudioVersion) return false;
         CheckBox1->setHidden(acknowledged == StudioVersion);
         const QString history = VersionHistoryFile();
@@ -131,7 +129,7 @@ bool TTipsForm::Prepare(bool startup)
 void TTipsForm::Finish()
 {
     if (CheckBox1->isHidden() || CheckBox1->isChecked()) return;
-    TIniFile(StudioSettingsFile()).WriteString(kSystemSection, kVersionKey, StudioVersion);
+    TIniFile(StudioSettingsFile()).WriteString(SettingsKey::SystemSection, SettingsKey::Version, StudioVersion);
 }
 
 void ShowVersionHistory(bool startup, QWidget* parent)

@@ -7,6 +7,7 @@
 #include "player/VelomniForm.h"
 #include "studio/MainForm.h"
 #include "studio/StudioSettings.h"
+#include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -24,16 +25,11 @@ const QString kStudioText = "VelomniStudio.exe";
 // Start-up changes the process-wide state; each test gets it back.
 class StartupTest : public testing::Test {
 protected:
-    void TearDown() override
-    {
-        IsStudio = false;
-        ProjectFolder.clear();
-        ProjectModified = false;
-    }
     TStartupEnvironment Environment(const QString& folder, const QString& versionText) const
     {
         return {QDir(folder).filePath("whatever-name"), versionText, documents.Path()};
     }
+    ProcessStateGuard state;
     TempDir documents;
 };
 
