@@ -85,8 +85,8 @@ void TEditForm::RedrawCanvas()
     const QScopedValueRollback<bool> guard(m_redrawing, true);
     QWidget* surface = m_menu.ScrollBox1();
     const QSize size = surface->size().expandedTo(QSize(1, 1));
+    // The surface fills its own background, so the picture is reused as it is.
     if (m_picture.size() != size) m_picture = QImage(size, QImage::Format_RGB32);
-    m_picture.fill(Qt::white);
     surface->render(&m_picture);
     DrawSelectionMarks(m_picture, m_menu.ObjectList(), m_host.CurrentEntry());
     m_interaction.ClearBand();
