@@ -76,10 +76,10 @@ QString QtDialogs::ChooseFolderUnder(QWidget* parent, const QString& title, cons
 }
 
 QString QtDialogs::OpenFile(QWidget* parent, const QString& filter, const QString& startFile,
-                            const QString& startFolder)
+                            const QString& startFolder, const QString& title)
 {
     const QString start = startFile.isEmpty() ? startFolder : startFile;
-    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), start, QtFileFilter(filter));
+    const QString chosen = QFileDialog::getOpenFileName(parent, title, start, QtFileFilter(filter));
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 

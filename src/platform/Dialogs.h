@@ -26,7 +26,7 @@ public:
     // form "Text (*.txt)|*.txt|..."; the dialog starts at startFile when
     // one is given, else in startFolder. Empty when the user cancelled.
     virtual QString OpenFile(QWidget* parent, const QString& filter, const QString& startFile,
-                             const QString& startFolder) = 0;
+                             const QString& startFolder, const QString& title = QString()) = 0;
     // A file name chosen in the save dialog, with defaultSuffix added when
     // the name has none; empty when the user cancelled.
     virtual QString SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
@@ -53,7 +53,7 @@ public:
     std::optional<QRgb> ChooseColor(QWidget* parent, QRgb start) override;
     QString ChooseFolderUnder(QWidget* parent, const QString& title, const QString& root) override;
     QString OpenFile(QWidget* parent, const QString& filter, const QString& startFile,
-                     const QString& startFolder) override;
+                     const QString& startFolder, const QString& title = QString()) override;
     QString SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& start) override;
 };
@@ -64,7 +64,10 @@ public:
     QString ChooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
     std::optional<QRgb> ChooseColor(QWidget*, QRgb) override { return std::nullopt; }
     QString ChooseFolderUnder(QWidget*, const QString&, const QString&) override { return QString(); }
-    QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
+    QString OpenFile(QWidget*, const QString&, const QString&, const QString&, const QString& = QString()) override
+    {
+        return QString();
+    }
     QString SaveFile(QWidget*, const QString&, const QString&) override { return QString(); }
     std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
 };

@@ -4,6 +4,8 @@
 #include "studio/MainForm.h"
 
 #include "canvas/EditForm.h"
+#include "inspector/Inspector.h"
+#include "inspector/PropertyGrid.h"
 #include "model/ObjectClipboard.h"
 #include "model/ProcessState.h"
 #include "player/VelomniForm.h"
@@ -29,7 +31,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -220,12 +221,9 @@ void TMainForm::CreateSidebar()
     TabSheet1->setFocusPolicy(Qt::StrongFocus);
     auto* properties = new QVBoxLayout(TabSheet1);
     properties->setContentsMargins(0, 0, 0, 0);
-    ValueEdit = new QTableWidget(0, 2, TabSheet1);
-    ValueEdit->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
-    ValueEdit->setColumnWidth(0, 110);
-    ValueEdit->setColumnWidth(1, 108);
-    ValueEdit->verticalHeader()->hide();
-    ValueEdit->horizontalHeader()->setStretchLastSection(true);
+    ValueEdit = new TPropertyGrid(TabSheet1);
+    ValueEdit->ImageOf = [](int image) { return SidebarImage(image); };
+    m_inspector = std::make_unique<TInspector>(*ValueEdit, *this, *m_menu);
     properties->addWidget(ValueEdit);
     PageControl2->addTab(TabSheet1, QIcon(SidebarImage(kSidebarPropertiesImage)), QStringLiteral("Properties"));
 

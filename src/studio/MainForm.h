@@ -3,6 +3,7 @@
 
 #include "canvas/CanvasHost.h"
 #include "canvas/EditMenu.h"
+#include "inspector/InspectorHost.h"
 #include "model/Color.h"
 #include "model/VoAction.h"
 
@@ -18,19 +19,20 @@ class QPushButton;
 class QScrollArea;
 class QSplitter;
 class QTabWidget;
-class QTableWidget;
 class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class TEditForm;
+class TInspector;
+class TPropertyGrid;
 class TObjectSelector;
 class TVelomniForm;
 
 // The studio's main window: tool bar, object selector, property grid and
 // action list around the canvas, and the project lifecycle (new, open,
 // save, save and test, closing with a prompt for unsaved changes).
-class TMainForm final : public QMainWindow, public TCanvasHost {
+class TMainForm final : public QMainWindow, public TCanvasHost, public TInspectorHost {
 public:
     // Takes the menu window, which it parks out of sight as the project's
     // live container.
@@ -71,6 +73,12 @@ public:
     // The one place that applies what an edit calls for: the unsaved
     // flag, the pictures and the selector.
     void ApplyEdit(EditEffects effects) override;
+    // TInspectorHost: the editor dialogs.
+    bool SelectColor(TColor& color) override;
+    bool EditPicture(TPicture& picture, bool iconOnly) override;
+    bool EditText(QString& text) override;
+    QWidget* DialogParent() override { return this; }
+    TInspector& Inspector() const { return *m_inspector; }
     void UpdateEditMenu() override { Edit1Click(); }
     bool EditCommandEnabled(EditCommand command) const override;
     void RunEditCommand(EditCommand command) override;
@@ -125,7 +133,7 @@ public:
     TObjectSelector* ComboBox1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     QWidget* TabSheet1 = nullptr;
-    QTableWidget* ValueEdit = nullptr;
+    TPropertyGrid* ValueEdit = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet2 = nullptr;
     QTreeWidget* ListView1 = nullptr;
@@ -176,6 +184,7 @@ private:
     void RefreshEditItems();
 
     TVelomniForm* m_menu = nullptr;
+    std::unique_ptr<TInspector> m_inspector;
     QWidget* m_canvasHost = nullptr;
     TColor m_canvasBackground = 0;
     QString m_playerSource;

@@ -4,6 +4,8 @@
 #include "studio/MainForm.h"
 
 #include "canvas/EditForm.h"
+#include "inspector/Inspector.h"
+#include "inspector/PropertyGrid.h"
 #include "model/IniFile.h"
 #include "model/ObjectClipboard.h"
 #include "model/Kinds.h"
@@ -32,7 +34,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -55,9 +56,11 @@ QString DataFileIn(const QString& folder)
 
 bool TMainForm::CommitPendingEdit()
 {
-    // Leaving the grid makes it finish the edit of the cell being edited.
+    // A value typed into the grid is validated before any command; leaving
+    // the grid then finds nothing left to validate.
+    const bool accepted = ValueEdit->FinishEdit();
     TabSheet1->setFocus(Qt::OtherFocusReason);
-    return true;
+    return accepted;
 }
 
 bool TMainForm::ConfirmSaveChanges()
@@ -79,7 +82,7 @@ bool TMainForm::BuildProject()
 void TMainForm::ClearInspector()
 {
     InspectorUpdating = true;
-    ValueEdit->setRowCount(0);
+    ValueEdit->ClearRows();
     ListView1->clear();
     InspectorUpdating = false;
 }
@@ -280,8 +283,7 @@ void TMainForm::ShowCurrentEntry()
     PageControl1->setTabText(0, current < 1 ? QStringLiteral("Start Actions") : QStringLiteral("Click Actions"));
     InspectorUpdating = true;
     ValueEdit->hide();
-    ValueEdit->setRowCount(0);
-    ValueEdit->insertRow(0);
+    m_inspector->Fill(current);
 
     const TObjectList& objects = m_menu->ObjectList();
     bool actionsEditable = true;
@@ -350,10 +352,15 @@ void TMainForm::GridSize1Click()
     if (DisplayGrid) RedrawCanvas();
 }
 
+bool TMainForm::SelectColor(TColor& color)
+{
+    return ::SelectColor(color, this);
+}
+
 void TMainForm::BackgroundColor1Click()
 {
     TColor color = m_canvasBackground;
-    if (!SelectColor(color, this)) return;
+    if (!SelectColor(color)) return;
     SetCanvasBackground(color);
     SaveSettings();
 }

@@ -2,6 +2,7 @@
 // The Edit menu in the studio: the clipboard, deleting, the painting order
 // and the arrangement commands, with their enabling and their effects.
 #include "canvas/EditForm.h"
+#include "inspector/PropertyGrid.h"
 #include "model/Kinds.h"
 #include "model/ObjectClipboard.h"
 #include "model/ProjectFile.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The studio's main window: the project lifecycle, the object selector,
 // the settings file and the commands of its menus.
+#include "inspector/PropertyGrid.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
@@ -226,7 +227,7 @@ TEST_F(MainFormTest, SelectorNamesTheProjectAndEachObjectAndFollowsTheSelection)
     EXPECT_EQ(form->PageControl1->tabText(0), "Start Actions");
     ASSERT_EQ(form->ListView1->topLevelItemCount(), 1);
     EXPECT_EQ(form->ListView1->topLevelItem(0)->text(0), "Exit");
-    EXPECT_EQ(form->ValueEdit->rowCount(), 1);
+    EXPECT_EQ(form->ValueEdit->rowCount(), 28); // the project's rows
 
     // One selected object becomes current and lists its click actions.
     button->Selected = true;

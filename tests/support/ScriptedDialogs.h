@@ -31,10 +31,11 @@ public:
         return foldersUnder.isEmpty() ? QString() : foldersUnder.takeFirst();
     }
 
-    QString OpenFile(QWidget*, const QString& filter, const QString& startFile,
-                     const QString& startFolder) override
+    QString OpenFile(QWidget*, const QString& filter, const QString& startFile, const QString& startFolder,
+                     const QString& title = QString()) override
     {
-        asked << QStringLiteral("open ") + filter + QStringLiteral(" @ ") +
+        asked << (title.isEmpty() ? QString() : title + QLatin1Char(' ')) + QStringLiteral("open ") + filter +
+                     QStringLiteral(" @ ") +
                      (startFile.isEmpty() ? QStringLiteral("folder ") + startFolder : startFile);
         return openFiles.isEmpty() ? QString() : openFiles.takeFirst();
     }
