@@ -16,6 +16,7 @@
 #include "studio/BuildProject.h"
 #include "studio/GridSizeForm.h"
 #include "studio/ObjectSelector.h"
+#include "studio/ProgramFiles.h"
 #include "studio/SelectColorForm.h"
 #include "studio/StudioImages.h"
 #include "studio/StudioSettings.h"
@@ -297,7 +298,7 @@ void TMainForm::BackgroundColor1Click()
 
 void TMainForm::HelpDocument1Click()
 {
-    GetShell().Execute(kShellVerbOpen, QDir(ExeFolder).filePath(kHelpDocument));
+    GetShell().Execute(kShellVerbOpen, ProgramFile(kHelpDocument));
 }
 
 void TMainForm::echnicalSupport1Click()
