@@ -27,7 +27,7 @@ struct TStartupEnvironment {
     QString exePath;        // the running executable
     QString versionText;    // its OriginalFilename value, untrimmed
     QString personalFolder; // the user's documents folder
-    QString argument;       // the first command-line argument; the studio opens it
+    QString argument = {};  // the first command-line argument; the studio opens it
 };
 TStartupEnvironment CurrentStartupEnvironment();
 

@@ -81,6 +81,7 @@ printf '%s\n' "\$@" >"$tmp/opened"
 OPENER
 chmod +x "$tmp/opener/xdg-open"
 env -u XDG_CONFIG_HOME HOME="$home" PATH="$tmp/opener:$PATH" QT_QPA_PLATFORM=xcb VELOMNI_UNATTENDED=1 \
+  QTWEBENGINE_DISABLE_SANDBOX=1 \
   "$usr/bin/velomni-studio" "$demo/velomni.vpj" 2>"$tmp/studio.err" &
 studio_pid=$!
 
