@@ -65,6 +65,20 @@ grep -q "^DefaultPath=$demo" "$home/.config/Velomni Studio/VelomniStudio.ini" ||
 cli version "$usr/bin/velomni-studio" | grep -qx "OriginalFilename=VelomniStudio.exe" ||
   fail "the installed studio lost its version information"
 
+# The desktop knows the data file by its name and, under any other name, by
+# its first bytes; another program's .vpj file is not taken.
+XDG_DATA_DIRS="$usr/share" update-mime-database "$usr/share/mime"
+cp "$demo/velomni.vpj" "$tmp/renamed.dat"
+echo "<project/>" >"$tmp/other.vpj"
+content_type() {
+  XDG_DATA_DIRS="$usr/share:/usr/share" XDG_DATA_HOME="$tmp/no-data" gio info -a standard::content-type "$1" |
+    sed -n 's/^ *standard::content-type: //p'
+}
+for file in "$demo/velomni.vpj" "$tmp/renamed.dat"; do
+  [ "$(content_type "$file")" = application/x-velomni-project ] || fail "$file is $(content_type "$file")"
+done
+[ "$(content_type "$tmp/other.vpj")" != application/x-velomni-project ] || fail "any .vpj file is taken"
+
 if [ -z "${DISPLAY:-}" ]; then
   echo "installed-programs: no display; the studio was not started" >&2
   exit 77
