@@ -10,14 +10,9 @@
 #define VELOMNI_VERSION "unknown"
 #endif
 
-const char* CliVersionLine()
-{
-    return "velomni-cli " VELOMNI_VERSION "\n";
-}
-
 int RunProgramVersion()
 {
-    std::fputs(CliVersionLine(), stdout);
+    std::fputs("velomni-cli " VELOMNI_VERSION "\n", stdout);
     std::fflush(stdout);
     return kCliOk;
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-// The line `velomni-cli --version` prints: the program and its version.
-const char* CliVersionLine();
-// Prints that line to standard output.
+// velomni-cli --version: prints the program and its version to standard
+// output.
 int RunProgramVersion();
