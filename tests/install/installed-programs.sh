@@ -20,8 +20,10 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "installed-programs: $*" >&2; exit 1; }
 
+# Stripped, as the package has them: the studio must still know itself by
+# its version section.
 root="$tmp/root"
-DESTDIR="$root" "$cmake" --install "$build" --prefix /usr >"$tmp/install.log" ||
+DESTDIR="$root" "$cmake" --install "$build" --prefix /usr --strip >"$tmp/install.log" ||
   fail "install failed: $(cat "$tmp/install.log")"
 usr="$root/usr"
 for file in bin/velomni-studio bin/velomni-cli \
