@@ -8,6 +8,7 @@
 #include "model/ProjectHost.h"
 #include "platform/VersionInfo.h"
 #include "studio/PlayerCopy.h"
+#include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
 #include "model/StudioState.h"
 
@@ -108,8 +109,7 @@ bool BuildProject(TProjectHost& host, const QString& playerSource)
     }
 
     const QString icon = InProjectFolder(QStringLiteral("velomni.ico"));
-    const QString defaultIcon =
-        ExeFolder.isEmpty() ? QString() : QDir(ExeFolder).filePath(QStringLiteral("Default.ico"));
+    const QString defaultIcon = ProgramFile(QStringLiteral("Default.ico"));
     if (!QFileInfo::exists(icon) && !defaultIcon.isEmpty() && QFileInfo(defaultIcon).isFile()) {
         if (const int error = CopyFileReplacing(defaultIcon, icon)) {
             errno = error;

@@ -21,6 +21,7 @@
 #include "studio/EditCommands.h"
 #include "studio/GridSizeForm.h"
 #include "studio/ObjectSelector.h"
+#include "studio/ProgramFiles.h"
 #include "studio/SelectColorForm.h"
 #include "studio/StudioImages.h"
 #include "studio/StudioSettings.h"
@@ -367,7 +368,7 @@ void TMainForm::BackgroundColor1Click()
 
 void TMainForm::HelpDocument1Click()
 {
-    GetShell().Execute(kShellVerbOpen, QDir(ExeFolder).filePath(kHelpDocument));
+    GetShell().Execute(kShellVerbOpen, ProgramFile(kHelpDocument));
 }
 
 void TMainForm::echnicalSupport1Click()

@@ -19,7 +19,7 @@ inline const QString Version = QStringLiteral("Version");
 
 // The studio's settings file "VelomniStudio.ini": beside the executable,
 // or in the user's configuration folder when the executable's folder
-// cannot be written (a system-wide install).
+// cannot be written or the studio is an installed one (ProgramFiles.h).
 QString StudioSettingsPath(const QString& exeFolder);
 // The settings file of the running studio (ExeFolder).
 QString StudioSettingsFile();

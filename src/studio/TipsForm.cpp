@@ -6,12 +6,12 @@
 #include "controls/RtfReader.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
+#include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
 #include "model/StudioState.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -47,8 +47,7 @@ QFrame* NewRule(QWidget* parent, int y)
 
 QString VersionHistoryFile()
 {
-    if (ExeFolder.isEmpty()) return QString();
-    return QDir(ExeFolder).filePath(QStringLiteral("whatsnew.rtf"));
+    return ProgramFile(QStringLiteral("whatsnew.rtf"));
 }
 
 TTipsForm::TTipsForm(QWidget* parent)
