@@ -27,7 +27,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QLineEdit>
 #include <QTabWidget>
+#include <QTest>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -340,4 +342,43 @@ TEST_F(MainFormTest, HelpMenuOpensTheHelpDocumentAndTheVendorAddresses)
     exe.Write("whatsnew.rtf", "{\\rtf1 x}");
     TMainForm withHistory(std::make_unique<TVelomniForm>());
     EXPECT_TRUE(withHistory.WhatsNew1->isVisible());
+}
+
+TEST_F(MainFormTest, AValueTheGridRejectsAbandonsTheCommandThatAskedForIt)
+{
+    form->RefreshObjectList();
+    TPropertyGrid& grid = *form->ValueEdit;
+    int width = 0;
+    for (int row = 1; row <= grid.RowCount(); ++row)
+        if (grid.Row(row).key == "Width") width = row;
+    ASSERT_GT(width, 0);
+    grid.SetCurrentRow(width);
+    grid.Editor()->selectAll();
+    QTest::keyClicks(grid.Editor(), "12px");
+    form->Save1Click();
+    EXPECT_EQ(BoxTexts(), QStringList{"Information: \"12px\" is not a valid value."});
+    EXPECT_FALSE(QFileInfo::exists(project.File("velomni.vpj")));
+    EXPECT_EQ(grid.Value(width), "640");
+
+    grid.Editor()->selectAll();
+    QTest::keyClicks(grid.Editor(), "700");
+    form->Save1Click();
+    EXPECT_EQ(Menu().Settings().Width, 700);
+    EXPECT_TRUE(QFileInfo::exists(project.File("velomni.vpj")));
+    EXPECT_FALSE(ProjectModified);
+    EXPECT_EQ(form->EditForm->width(), 700); // the canvas took the new frame
+}
+
+TEST_F(MainFormTest, ANameTypedInTheGridShowsInTheSelectorAtOnce)
+{
+    Menu().AddObject(0, 10, 10);
+    form->RefreshObjectList();
+    TPropertyGrid& grid = *form->ValueEdit;
+    grid.SetCurrentRow(1);
+    grid.Editor()->selectAll();
+    QTest::keyClicks(grid.Editor(), "Play");
+    EXPECT_EQ(Menu().ObjectList()[0]->Name, "Play");
+    EXPECT_EQ(form->ComboBox1->Entry(1).text, "Play");
+    EXPECT_EQ(form->CurrentEntry(), 1);
+    EXPECT_TRUE(ProjectModified);
 }
