@@ -145,3 +145,19 @@ TEST_F(InspectorTest, TheDiscIconIsCopiedIntoTheProjectUnlessItIsTheProjectsOwn)
     EXPECT_TRUE(host.applied.isEmpty());
     EXPECT_EQ(QDir(project.Path()).entryList(QDir::Files), QStringList{"velomni.ico"});
 }
+
+TEST_F(InspectorTest, ColourRowsPaintASwatchOfTheLiveColourAndTheCurrentKeyStandsOut)
+{
+    menu->Settings().BackColor = RgbColor(10, 200, 30);
+    Show(0);
+    grid.SetCurrentRow(RowOf("Transparent")); // the colour rows show their painting
+    const QImage shot = grid.viewport()->grab().toImage();
+    const QRect cell = grid.visualItemRect(grid.item(RowOf("BackColor") - 1, 1));
+    EXPECT_EQ(QColor(shot.pixel(cell.left() + 8, cell.center().y())), QColor(10, 200, 30));
+    EXPECT_EQ(QColor(shot.pixel(cell.left() + 2, cell.center().y())), QColor(Qt::black)); // its frame
+    // The live value counts, not the cell text.
+    menu->Settings().BackColor = RgbColor(200, 10, 30);
+    const QImage again = grid.viewport()->grab().toImage();
+    EXPECT_EQ(QColor(again.pixel(cell.left() + 8, cell.center().y())), QColor(200, 10, 30));
+    EXPECT_EQ(Value("BackColor"), "Custom");
+}
