@@ -68,7 +68,7 @@ template <class Panel>
 void PanelRows(TRowSet& rows, Panel* panel)
 {
     rows.Bool(QStringLiteral("WordWrap"), panel->WordWrap(), [panel](bool on) { panel->SetWordWrap(on); }, kStored);
-    rows.List(QStringLiteral("ScrollBar"), ScrollBarsTable(), panel->ScrollBars(),
+    rows.List(QStringLiteral("ScrollBar"), kScrollBarsTable, panel->ScrollBars(),
               [panel](int code) { panel->SetScrollBars(quint8(code)); }, kStored);
     rows.Color(QStringLiteral("BackColor"), [panel] { return panel->Color(); },
                [panel](TColor color) { panel->SetColor(color); }, kStored);
@@ -90,7 +90,7 @@ void ButtonRows(TRowSet& rows, TVoImageButton* b)
                       ProjectChanged);
     rows.Picture(QStringLiteral("MouseOverImage"), [b] { return b->MouseOverImage(); },
                  [b](const TPicture& picture) { b->SetMouseOverImage(picture); }, ProjectChanged);
-    rows.List(QStringLiteral("ButtonStyle"), ButtonStyleTable(), b->ButtonStyle(),
+    rows.List(QStringLiteral("ButtonStyle"), kButtonStyleTable, b->ButtonStyle(),
               [b](int code) { b->SetButtonStyle(quint8(code)); }, kStored);
     rows.Number(
         QStringLiteral("Margin"), [b] { return b->Margin(); }, 0,
@@ -106,7 +106,7 @@ void ButtonRows(TRowSet& rows, TVoImageButton* b)
             return b->Spacing();
         },
         kStored);
-    rows.List(QStringLiteral("ImageLayout"), ImageLayoutTable(), b->ImageLayout(),
+    rows.List(QStringLiteral("ImageLayout"), kImageLayoutTable, b->ImageLayout(),
               [b](int code) { b->SetImageLayout(quint8(code)); }, kStored);
     rows.Bool(QStringLiteral("DownSlide"), b->DownSlide(), [b](bool on) { b->SetDownSlide(on); }, kStored);
 }
@@ -134,9 +134,9 @@ void TextRows(TRowSet& rows, TVoSimpleText* t)
     LongTextRow(rows, [t] { return t->Caption(); }, [t](const QString& text) { t->SetCaption(text); });
     rows.FontAndColor(QStringLiteral("Font"), QStringLiteral("FontColor"), [t] { return t->Font(); },
                       [t](const TVoFont& font) { t->SetFont(font); }, kStored);
-    rows.List(QStringLiteral("Alignment"), AlignmentTable(), t->Alignment(),
+    rows.List(QStringLiteral("Alignment"), kAlignmentTable, t->Alignment(),
               [t](int code) { t->SetAlignment(quint8(code)); }, kStored);
-    rows.List(QStringLiteral("Layout"), TextLayoutTable(), t->Layout(), [t](int code) { t->SetLayout(quint8(code)); },
+    rows.List(QStringLiteral("Layout"), kTextLayoutTable, t->Layout(), [t](int code) { t->SetLayout(quint8(code)); },
               kStored);
     rows.Color(QStringLiteral("BackColor"), [t] { return t->Color(); }, [t](TColor color) { t->SetColor(color); },
                kStored);
@@ -148,7 +148,7 @@ void TextBoxRows(TRowSet& rows, TVoTextBox* box)
     LongTextRow(rows, [box] { return box->Text(); }, [box](const QString& text) { box->SetText(text); });
     rows.FontAndColor(QStringLiteral("Font"), QStringLiteral("FontColor"), [box] { return box->Font(); },
                       [box](const TVoFont& font) { box->SetFont(font); }, kStored);
-    rows.List(QStringLiteral("Alignment"), AlignmentTable(), box->Alignment(),
+    rows.List(QStringLiteral("Alignment"), kAlignmentTable, box->Alignment(),
               [box](int code) { box->SetAlignment(quint8(code)); }, kStored);
     PanelRows(rows, box);
 }

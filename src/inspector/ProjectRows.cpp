@@ -68,13 +68,13 @@ void TInspector::FillProjectRows()
               ProjectChanged);
     rows.Color(QStringLiteral("FullScreenBackColor"), [&s] { return s.FullScreenBackColor; },
                [&s](TColor color) { s.FullScreenBackColor = color; }, ProjectChanged);
-    rows.List(QStringLiteral("FullScreenBackGradientStyle"), GradientStyleTable(), s.FullScreenBackGradientStyle,
+    rows.List(QStringLiteral("FullScreenBackGradientStyle"), kGradientStyleTable, s.FullScreenBackGradientStyle,
               [&s](int code) { s.FullScreenBackGradientStyle = quint8(code); }, ProjectChanged);
     rows.Color(QStringLiteral("FullScreenBackGradientColor"), [&s] { return s.FullScreenBackGradientColor; },
                [&s](TColor color) { s.FullScreenBackGradientColor = color; }, ProjectChanged);
     rows.Picture(QStringLiteral("FullScreenBackImage"), [&s] { return s.FullScreenBackImage; },
                  [&s](const TPicture& picture) { s.FullScreenBackImage = picture; }, ProjectChanged);
-    rows.List(QStringLiteral("FullScreenBackImageStyle"), ImageStyleTable(), s.FullScreenBackImageStyle,
+    rows.List(QStringLiteral("FullScreenBackImageStyle"), kImageStyleTable, s.FullScreenBackImageStyle,
               [&s](int code) { s.FullScreenBackImageStyle = quint8(code); }, ProjectChanged);
 
     m_markers.FirstWindowRow = rows.Next();
@@ -93,7 +93,7 @@ void TInspector::FillProjectRows()
                   host.ApplyEdit(ProjectChanged | FrameSync);
               },
               {}});
-    rows.List(QStringLiteral("FormPosition"), FormPositionTable(), s.FormPosition,
+    rows.List(QStringLiteral("FormPosition"), kFormPositionTable, s.FormPosition,
               [&s](int code) { s.FormPosition = quint8(code); }, ProjectChanged);
     TGridRow border{QStringLiteral("BorderStyle"), BorderText(s.BorderStyle, s.BorderIcons)};
     border.readOnly = true;
@@ -109,13 +109,13 @@ void TInspector::FillProjectRows()
                       {}});
     rows.Color(QStringLiteral("BackColor"), [&s] { return s.BackColor; },
                [&s](TColor color) { s.BackColor = color; }, kBackground);
-    rows.List(QStringLiteral("GradientStyle"), GradientStyleTable(), s.GradientStyle,
+    rows.List(QStringLiteral("GradientStyle"), kGradientStyleTable, s.GradientStyle,
               [&s](int code) { s.GradientStyle = quint8(code); }, kBackground);
     rows.Color(QStringLiteral("GradientColor"), [&s] { return s.GradientColor; },
                [&s](TColor color) { s.GradientColor = color; }, kBackground);
     rows.Picture(QStringLiteral("BackImage"), [&s] { return s.BackImage; },
                  [&s](const TPicture& picture) { s.BackImage = picture; }, kBackground);
-    rows.List(QStringLiteral("BackImageStyle"), ImageStyleTable(), s.BackImageStyle,
+    rows.List(QStringLiteral("BackImageStyle"), kImageStyleTable, s.BackImageStyle,
               [&s](int code) { s.BackImageStyle = quint8(code); }, kBackground);
     rows.Bool(QStringLiteral("Transparent"), s.Transparent, [&s](bool on) { s.Transparent = on; }, ProjectChanged);
     rows.Color(QStringLiteral("TransparentColor"), [&s] { return s.TransparentColor; },

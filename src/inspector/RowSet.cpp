@@ -77,7 +77,7 @@ int TRowSet::List(const QString& key, const TCodeTable& table, int code, std::fu
 
 int TRowSet::Bool(const QString& key, bool value, std::function<void(bool)> set, EditEffects effects)
 {
-    return List(key, BoolTable(), value ? 1 : 0, [set](int code) { set(code != 0); }, effects);
+    return List(key, kBoolTable, value ? 1 : 0, [set](int code) { set(code != 0); }, effects);
 }
 
 int TRowSet::Color(const QString& key, std::function<TColor()> get, std::function<void(TColor)> set,

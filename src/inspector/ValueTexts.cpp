@@ -130,59 +130,15 @@ QStringList PickList(const TCodeTable& table)
     return list;
 }
 
-const TCodeTable& GradientStyleTable()
-{
-    static const TCodeTable table{kGradientTexts, kGradientOrder};
-    return table;
-}
-
-const TCodeTable& ImageStyleTable()
-{
-    static const TCodeTable table{kImageStyleTexts, {}};
-    return table;
-}
-
-const TCodeTable& FormPositionTable()
-{
-    static const TCodeTable table{kPositionTexts, {}};
-    return table;
-}
-
-const TCodeTable& ButtonStyleTable()
-{
-    static const TCodeTable table{kButtonStyleTexts, {}};
-    return table;
-}
-
-const TCodeTable& ImageLayoutTable()
-{
-    static const TCodeTable table{kImageLayoutTexts, {}};
-    return table;
-}
-
-const TCodeTable& AlignmentTable()
-{
-    static const TCodeTable table{kAlignmentTexts, {}};
-    return table;
-}
-
-const TCodeTable& TextLayoutTable()
-{
-    static const TCodeTable table{kTextLayoutTexts, kTextLayoutOrder};
-    return table;
-}
-
-const TCodeTable& ScrollBarsTable()
-{
-    static const TCodeTable table{kScrollBarsTexts, {}};
-    return table;
-}
-
-const TCodeTable& BoolTable()
-{
-    static const TCodeTable table{kBoolTexts, {}};
-    return table;
-}
+const TCodeTable kGradientStyleTable{kGradientTexts, kGradientOrder};
+const TCodeTable kImageStyleTable{kImageStyleTexts, {}};
+const TCodeTable kFormPositionTable{kPositionTexts, {}};
+const TCodeTable kButtonStyleTable{kButtonStyleTexts, {}};
+const TCodeTable kImageLayoutTable{kImageLayoutTexts, {}};
+const TCodeTable kAlignmentTable{kAlignmentTexts, {}};
+const TCodeTable kTextLayoutTable{kTextLayoutTexts, kTextLayoutOrder};
+const TCodeTable kScrollBarsTable{kScrollBarsTexts, {}};
+const TCodeTable kBoolTable{kBoolTexts, {}};
 
 QStringList CursorPickList()
 {

@@ -42,15 +42,15 @@ std::optional<int> CodeOfText(const TCodeTable& table, const QString& text);
 QStringList PickList(const TCodeTable& table);
 
 // The tables of the grid's enumerations.
-const TCodeTable& GradientStyleTable();
-const TCodeTable& ImageStyleTable();   // Normal, Center, Stretch, Tile
-const TCodeTable& FormPositionTable();
-const TCodeTable& ButtonStyleTable();
-const TCodeTable& ImageLayoutTable();
-const TCodeTable& AlignmentTable();    // Left, Right, Center
-const TCodeTable& TextLayoutTable();   // Top, Center, Bottom; listed Top, Bottom, Center
-const TCodeTable& ScrollBarsTable();
-const TCodeTable& BoolTable();         // False, True
+extern const TCodeTable kGradientStyleTable;
+extern const TCodeTable kImageStyleTable;   // Normal, Center, Stretch, Tile
+extern const TCodeTable kFormPositionTable;
+extern const TCodeTable kButtonStyleTable;
+extern const TCodeTable kImageLayoutTable;
+extern const TCodeTable kAlignmentTable;    // Left, Right, Center
+extern const TCodeTable kTextLayoutTable;   // Top, Center, Bottom; listed Top, Bottom, Center
+extern const TCodeTable kScrollBarsTable;
+extern const TCodeTable kBoolTable;         // False, True
 // The 22 cursor names in pick-list order.
 QStringList CursorPickList();
 
