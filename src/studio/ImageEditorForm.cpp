@@ -84,13 +84,13 @@ TImageEditorForm::TImageEditorForm(QWidget* parent)
     m_maxPreviewSize = Image1->size();
 
     LoadButton = new QPushButton(QStringLiteral("&Load..."), Panel1);
-    LoadButton->setGeometry(8, 280, 84, 26);
+    LoadButton->setGeometry(8, 280, 74, 26);
     SaveButton = new QPushButton(QStringLiteral("&Save As..."), Panel1);
-    SaveButton->setGeometry(98, 280, 84, 26);
+    SaveButton->setGeometry(86, 280, 74, 26);
     ClearButton = new QPushButton(QStringLiteral("&Clear"), Panel1);
-    ClearButton->setGeometry(188, 280, 84, 26);
+    ClearButton->setGeometry(164, 280, 74, 26);
     Label1 = new QLabel(Panel1);
-    Label1->setGeometry(282, 280, 135, 26);
+    Label1->setGeometry(242, 280, 175, 26);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     OkButton = new QPushButton(QStringLiteral("&OK"), this);

@@ -45,11 +45,11 @@ TTextEditorForm::TTextEditorForm(QWidget* parent)
     Memo1->setTabChangesFocus(true);
 
     LoadButton = new QPushButton(QStringLiteral("&Load..."), Panel1);
-    LoadButton->setGeometry(8, 280, 84, 26);
+    LoadButton->setGeometry(8, 280, 74, 26);
     SaveButton = new QPushButton(QStringLiteral("&Save As..."), Panel1);
-    SaveButton->setGeometry(98, 280, 84, 26);
+    SaveButton->setGeometry(86, 280, 74, 26);
     ClearButton = new QPushButton(QStringLiteral("Clear"), Panel1);
-    ClearButton->setGeometry(188, 280, 84, 26);
+    ClearButton->setGeometry(164, 280, 74, 26);
 
     OkButton = new QPushButton(QStringLiteral("&OK"), this);
     OkButton->setGeometry(443, 8, 89, 26);
