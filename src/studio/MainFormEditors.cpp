@@ -2,13 +2,15 @@
 // The picture and text editors the property grid opens.
 #include "studio/MainForm.h"
 
-// Replaced by the image and text editor dialogs when they join the studio.
-bool TMainForm::EditPicture(TPicture&, bool)
+#include "studio/ImageEditorForm.h"
+#include "studio/TextEditorForm.h"
+
+bool TMainForm::EditPicture(TPicture& picture, bool iconOnly)
 {
-    return false;
+    return ::EditPicture(picture, iconOnly, this);
 }
 
-bool TMainForm::EditText(QString&)
+bool TMainForm::EditText(QString& text)
 {
-    return false;
+    return ::EditText(text, this);
 }
