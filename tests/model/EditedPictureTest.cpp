@@ -139,6 +139,9 @@ TEST(PictureFiles, FormatFollowsTheExtensionAndDamageIsRefused)
         EXPECT_EQ(picture.Graphic()->Kind(), GraphicKind::Bitmap);
     };
     refused(dir.Write("b.png", "not a picture at all"), "The picture \"b.png\" is not valid");
+    QByteArray damagedPixels = PalettePngBytes(); // sound chunks, image data that does not inflate
+    damagedPixels[damagedPixels.indexOf("IDAT") + 4] = char(0xFF);
+    refused(dir.Write("e.png", damagedPixels), "The picture \"e.png\" cannot be decoded.");
     refused(dir.Write("c.gif", ""), "is empty");
     refused(dir.Write("d.txt", "text"), "Unknown picture file extension (.txt)");
     refused(dir.File("missing.jpg"), "Cannot open file \"missing.jpg\"");
