@@ -34,3 +34,9 @@ std::optional<QRgb> QtDialogs::ChooseColor(QWidget* parent, QRgb start)
     if (!chosen.isValid()) return std::nullopt;
     return chosen.rgb() & 0xFFFFFF;
 }
+
+QString QtDialogs::ChooseSaveFile(QWidget* parent, const QString& filter)
+{
+    const QString chosen = QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+    return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
+}

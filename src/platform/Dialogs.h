@@ -18,6 +18,9 @@ public:
     // The system colour dialog, fully expanded, starting at start; nothing
     // when the user cancelled.
     virtual std::optional<QRgb> ChooseColor(QWidget* parent, QRgb start) = 0;
+    // A file name chosen in the save dialog with a filter in the form
+    // "ISO File (*.iso)"; empty when the user cancelled.
+    virtual QString ChooseSaveFile(QWidget*, const QString& /*filter*/) { return QString(); }
 };
 
 // The service in use; Qt's dialogs until another is installed.
@@ -29,6 +32,7 @@ class QtDialogs final : public Dialogs {
 public:
     QString ChooseFolder(QWidget* parent, const QString& title, const QString& start) override;
     std::optional<QRgb> ChooseColor(QWidget* parent, QRgb start) override;
+    QString ChooseSaveFile(QWidget* parent, const QString& filter) override;
 };
 
 // Cancels every dialog: for runs without a user.

@@ -3,6 +3,7 @@
 // and current entry, the tools settings and the help menu.
 #include "studio/MainForm.h"
 
+#include "burner/ShowBurner.h"
 #include "model/IniFile.h"
 #include "model/Kinds.h"
 #include "model/ProcessState.h"
@@ -157,8 +158,7 @@ void TMainForm::SaveandTest1Click()
 
 void TMainForm::BurnCDDVD1Click()
 {
-    // Saves; the burner window opens on a saved folder once it exists.
-    if (CommitPendingEdit()) BuildProject();
+    if (CommitPendingEdit() && BuildProject()) ShowBurner(ProjectFolder, m_menu->Settings().CDLabel, this);
 }
 
 int TMainForm::CurrentEntry() const

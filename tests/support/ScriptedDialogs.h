@@ -25,7 +25,15 @@ public:
         return colors.isEmpty() ? std::nullopt : colors.takeFirst();
     }
 
+    QString ChooseSaveFile(QWidget*, const QString& filter) override
+    {
+        askedSaveFilters << filter;
+        return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
+    }
+
     QStringList folders; // the next choices; an empty string cancels
+    QStringList saveFiles; // the next file names to save to; an empty string cancels
+    QStringList askedSaveFilters;
     QList<std::optional<QRgb>> colors; // the next colour choices; nullopt cancels
     QList<QRgb> askedColors;
     QStringList asked;
