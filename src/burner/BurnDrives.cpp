@@ -5,10 +5,26 @@
 
 namespace {
 
-QString LastFailure()
+// libburn refuses to scan or grab while one of its worker threads is still
+// winding down after a job (a fifo, a writer); they end within moments.
+constexpr int kWorkerPatienceSteps = 300;
+
+// The call's answer; when it failed, failure receives libburn's reason.
+template <typename Call>
+int WhenWorkersEnded(Call call, QString& failure)
 {
-    const QList<BurnMessage> messages = TakeBurnMessages("SORRY");
-    return messages.isEmpty() ? QStringLiteral("the drive cannot be used") : messages.last().text;
+    int result = call();
+    for (int step = 0; result <= 0 && step < kWorkerPatienceSteps; ++step) {
+        bool busy = false;
+        for (const BurnMessage& m : TakeBurnMessages("SORRY")) {
+            busy = busy || m.text.contains(QStringLiteral("still going on"));
+            failure = m.text;
+        }
+        if (!busy) break;
+        usleep(100000);
+        result = call();
+    }
+    return result;
 }
 
 } // namespace
@@ -27,7 +43,14 @@ bool BurnDrives::Scan(const QStringList& extraAddresses)
     int result = 0;
     // The scan runs in a libburn thread; it has ended when the call
     // answers non-zero.
-    while ((result = burn::burn_drive_scan(&infos, &count)) == 0) usleep(20000);
+    TakeBurnMessages("ALL");
+    const auto scan = [&] {
+        int answer = 0;
+        while ((answer = burn::burn_drive_scan(&infos, &count)) == 0) usleep(20000);
+        return answer;
+    };
+    QString failure;
+    result = WhenWorkersEnded(scan, failure);
     if (result < 0) return false;
     for (unsigned int i = 0; i < count; ++i) {
         const burn::burn_drive_info& info = infos[i];
@@ -90,8 +113,10 @@ burn::burn_drive_info* GrabAddress(const QString& address, QString* error)
     }
     TakeBurnMessages("ALL");
     burn::burn_drive_info* info = nullptr;
-    if (burn::burn_drive_scan_and_grab(&info, bytes.data(), 1) <= 0 || !info) {
-        if (error) *error = LastFailure();
+    const auto grab = [&] { return burn::burn_drive_scan_and_grab(&info, bytes.data(), 1); };
+    QString failure = QStringLiteral("the drive cannot be used");
+    if (WhenWorkersEnded(grab, failure) <= 0 || !info) {
+        if (error) *error = failure;
         return nullptr;
     }
     return info;
@@ -101,5 +126,8 @@ void ReleaseAddress(burn::burn_drive_info* info, bool eject)
 {
     if (!info) return;
     burn::burn_drive_release(info->drive, eject ? 1 : 0);
+    // Forgotten, libburn drops the drive from its table: a later scan
+    // refuses to run while any drive is left there.
+       burn::burn_drive_info_forget(info, 0);
     burn::burn_drive_info_free(info);
 }

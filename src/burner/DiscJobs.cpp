@@ -31,8 +31,8 @@ QString ErrnoText(int osErrno)
 }
 
 // The library messages of one job: libisofs warnings are passed on as
-// file warnings as they come; anything worse from either library counts
-// against the job.
+// file warnings as they come; anything worse from either library (SORRY
+// is libburn's "refused") counts against the job.
 struct JobMessages {
     QList<BurnMessage> burnFailures;
     QList<BurnMessage> isoFailures;
@@ -40,7 +40,7 @@ struct JobMessages {
     void Collect(EngineEventQueue& events)
     {
         for (const BurnMessage& m : TakeBurnMessages("ALL"))
-            if (SeverityRank(m.severity) >= SeverityRank("FAILURE")) burnFailures.append(m);
+            if (SeverityRank(m.severity) >= SeverityRank("SORRY")) burnFailures.append(m);
         for (const BurnMessage& m : TakeIsoMessages("ALL")) {
             const int rank = SeverityRank(m.severity);
             if (rank >= SeverityRank("SORRY")) {
@@ -97,6 +97,31 @@ int WriteStatusFor(burn::burn_drive_status status)
 void WaitWhileSpawning(burn::burn_drive* drive)
 {
     while (burn::burn_drive_get_status(drive, nullptr) == burn::BURN_DRIVE_SPAWNING) usleep(10000);
+}
+
+// Starts an asynchronous drive job. libburn refuses it, with a message
+// only, while a worker thread of an earlier job on the same drive slot
+// still winds down; then it is started again a moment later. The
+// refusals that remain are added to failures.
+void StartDriveJob(burn::burn_drive* drive, const std::function<void()>& start, QList<BurnMessage>& failures)
+{
+    constexpr int kPatienceSteps = 300;
+    for (int step = 0;; ++step) {
+        TakeBurnMessages("ALL");
+        start();
+        WaitWhileSpawning(drive);
+        bool refusedWhileBusy = false;
+        QList<BurnMessage> refusals;
+        for (const BurnMessage& m : TakeBurnMessages("SORRY")) {
+            refusedWhileBusy = refusedWhileBusy || m.text.contains(QStringLiteral("still going on"));
+            refusals.append(m);
+        }
+        if (!refusedWhileBusy || step == kPatienceSteps) {
+            failures.append(refusals);
+            return;
+        }
+        usleep(100000);
+    }
 }
 
 // The libburn objects of one write, freed together.
@@ -196,8 +221,7 @@ WriteOutcome RunWriteJob(const WriteJob& job, EngineEventQueue& events)
         WriteObjects w;
         if (!PrepareDisc(w, job, stream, problem))
             return Failure(job.toFile ? kErrorOutputFile : kErrorDevice, 0, problem);
-        burn::burn_disc_write(w.options, w.disc);
-        WaitWhileSpawning(job.drive);
+        StartDriveJob(job.drive, [&] { burn::burn_disc_write(w.options, w.disc); }, messages.burnFailures);
         int lastStatus = -1;
         int lastProgress = -1;
         burn::burn_progress p{};
@@ -249,8 +273,9 @@ bool ReadBackMatches(burn::burn_drive* drive, const IsoLayout& layout, qint64 si
         problem = QStringLiteral("The image carries no checksum to compare with.");
         return false;
     }
-    // An optical drive learns about the media it has just written.
-    if (burn::burn_drive_get_drive_role(drive) == 1) burn::burn_drive_re_assess(drive, 0);
+    // The drive learns about the media it has just written: libburn may
+    // still count the blocks the media had before the write.
+    burn::burn_drive_re_assess(drive, 0);
     TakeBurnMessages("ALL");
     const qint64 checkedFrom = startBlock * kBlock;
     const qint64 checkedTo = endBlock * kBlock;
@@ -290,10 +315,9 @@ bool ReadBackMatches(burn::burn_drive* drive, const IsoLayout& layout, qint64 si
 
 bool RunEraseJob(burn::burn_drive* drive, int device, EngineEventQueue& events)
 {
-    TakeBurnMessages("ALL");
     events.Post([device](DiscEngineEvents& r) { r.OnEraseStatus(device, kEraseStarted, 0); });
-    burn::burn_disc_erase(drive, 1);
-    WaitWhileSpawning(drive);
+    QList<BurnMessage> failures;
+    StartDriveJob(drive, [drive] { burn::burn_disc_erase(drive, 1); }, failures);
     burn::burn_progress p{};
     int lastProgress = -1;
     while (burn::burn_drive_get_status(drive, &p) != burn::BURN_DRIVE_IDLE) {
@@ -304,7 +328,7 @@ bool RunEraseJob(burn::burn_drive* drive, int device, EngineEventQueue& events)
         }
         usleep(kPollMicroseconds);
     }
-    const QList<BurnMessage> failures = TakeBurnMessages("SORRY");
+    failures.append(TakeBurnMessages("SORRY"));
     if (burn::burn_drive_wrote_well(drive) == 1 && failures.isEmpty()) {
         events.Post([device](DiscEngineEvents& r) { r.OnEraseStatus(device, kEraseComplete, 100); });
         return true;
