@@ -308,7 +308,10 @@ void TCDBurnerForm::OnWriteStatus(int status, int progress)
     case kWriteProgressData:
     case kWriteProgressVerify: ProgressBar1->setValue(progress); return;
     case kWriteOther: return;
-    case kWriteFinished: WriteFinished(); return;
+    case kWriteFinished:
+        ProgressBar1->setValue(progress);
+        WriteFinished();
+        return;
     case kWriteCancelled:
     case kWriteFailed:
         SetStatus(WriteStatusText(status));
@@ -353,6 +356,7 @@ void TCDBurnerForm::OnEraseStatus(int, int status, int progress)
         return;
     case kEraseProgress: ProgressBar1->setValue(progress); return;
     case kEraseComplete:
+        ProgressBar1->setValue(progress);
         SetStatus(QStringLiteral("Erase operation complete!"));
         EnterState(BurnerMode::Idle);
         Information(QStringLiteral("Erase operation complete."));

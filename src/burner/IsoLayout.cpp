@@ -30,9 +30,10 @@ IsoWriteOpts* NewWriteOptions(bool sizeOnly)
     iso_write_opts_set_joliet_long_names(options, 1);
     iso_write_opts_set_allow_deep_paths(options, 1);
     iso_write_opts_set_always_gmt(options, 1);
-    // The checksums are found by readers through AAIP attributes.
+    // The session checksum is found by readers through AAIP attributes.
+    // Checksums of single files would cost a second pass over all data.
     iso_write_opts_set_aaip(options, 1);
-    iso_write_opts_set_record_md5(options, 1, 1);
+    iso_write_opts_set_record_md5(options, 1, 0);
     iso_write_opts_set_will_cancel(options, sizeOnly ? 1 : 0);
     return options;
 }

@@ -20,7 +20,8 @@ QString JolietVolumeId(const QString& label);
 
 // The ISO 9660 image of a disc: level 3 (files of 4 GiB and more in
 // several extents), Rock Ridge and Joliet with long names and deep paths,
-// MD5 checksums of the session and of every file recorded inside.
+// and the MD5 checksum of the session recorded inside, which the read-back
+// after a write compares with.
 class IsoLayout {
 public:
     IsoLayout();

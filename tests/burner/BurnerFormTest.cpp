@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The burner window over a scripted engine: lists, states, checks,
 // messages and status texts as a user meets them.
+#include "BurnerTesting.h"
 #include "ScriptedEngine.h"
 #include "burner/BurnerTexts.h"
 #include "burner/CDBurnerForm.h"
+#include "burner/LibburnEngine.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -15,6 +17,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
 
 namespace {
 
@@ -359,4 +363,29 @@ TEST(BurnerRules, FolderPatternsKeepARootsSeparator)
     EXPECT_EQ(FolderPattern("/data/project"), "/data/project/*.*");
     EXPECT_EQ(FolderPattern("/data/project/"), "/data/project/*.*");
     EXPECT_EQ(FolderPattern("/"), "/*.*");
+}
+
+TEST(BurnerWindow, SavesAnIsoFileThroughTheRealEngineWhileStayingResponsive)
+{
+    TempDir temp;
+    const QString folder = temp.File("project");
+    QDir().mkpath(folder + "/docs");
+    TempDir::Read(temp.Write("project/docs/readme.txt", "read me"));
+    RecordingMessageBoxes boxes;
+    ScriptedDialogs dialogs;
+    LibburnEngine engine;
+    TCDBurnerForm form(engine);
+    ASSERT_TRUE(form.SetUp(folder, "Window Test"));
+    const QString image = temp.File("window.iso");
+    dialogs.saveFiles = {image};
+    form.Button8Click();
+    EXPECT_EQ(form.Mode(), BurnerMode::Busy);
+    // The events come through the window's timer while the event loop runs.
+    for (int i = 0; i < 600 && form.Mode() == BurnerMode::Busy; ++i) QTest::qWait(50);
+    EXPECT_EQ(form.Mode(), BurnerMode::Idle);
+    EXPECT_EQ(form.Panel1->text(), "Save ISO image file completed!");
+    ASSERT_FALSE(boxes.Boxes().isEmpty());
+    EXPECT_EQ(boxes.Boxes().last().text, "Save ISO image completed!");
+    EXPECT_EQ(form.ProgressBar1->value(), 100);
+    EXPECT_EQ(DescriptorVolumeId(image, 2), "Window Test");
 }
