@@ -145,7 +145,12 @@ struct WriteObjects {
 bool PrepareDisc(WriteObjects& w, const WriteJob& job, ::burn_source* stream, QString& problem)
 {
     burn::burn_source* image = AsBurnSource(stream);
-    burn::burn_source* fifo = burn::burn_fifo_source_new(image, int(kBlock), kFifoChunks, 0);
+    // A disc drive gets a fifo of its own in front of the image maker's
+    // buffer against under-runs; a file needs none and is written faster
+    // without the second hand-over of every 2 KB block.
+    const bool toDisc = burn::burn_drive_get_drive_role(job.drive) == 1;
+    burn::burn_source* fifo = toDisc ? burn::burn_fifo_source_new(image, int(kBlock), kFifoChunks, 0) : image;
+    if (!toDisc) ++image->refcount;
     w.disc = burn::burn_disc_create();
     w.session = burn::burn_session_create();
     w.track = burn::burn_track_create();
@@ -167,6 +172,10 @@ bool PrepareDisc(WriteObjects& w, const WriteJob& job, ::burn_source* stream, QS
     burn::burn_write_opts_set_multi(w.options, 0);
     burn::burn_write_opts_set_simulate(w.options, job.settings.simulate ? 1 : 0);
     burn::burn_write_opts_set_underrun_proof(w.options, job.settings.underrunProof ? 1 : 0);
+    // A pseudo-drive's file is written through the page cache like any
+    // other file; libburn's default forces it to the disk every 8 MB,
+    // which makes an image several times slower to write.
+    burn::burn_write_opts_set_stdio_fsync(w.options, -1);
     burn::burn_drive_set_speed(job.drive, 0, job.settings.speed);
     char reasons[BURN_REASONS_LEN] = {};
     if (burn::burn_write_opts_auto_write_type(w.options, w.disc, reasons, 0) == burn::BURN_WRITE_NONE) {
