@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -68,6 +69,7 @@ TCDBurnerForm::TCDBurnerForm(DiscEngine& engine, QWidget* parent)
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setGeometry(12, 210, 320, 20);
     ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
     ProgressBar1->setValue(0);
 
     Button1 = NewButton(QStringLiteral("&Write"), 10, this);
@@ -124,7 +126,9 @@ void TCDBurnerForm::FillDeviceList()
     for (int device = 0; device < count; ++device) {
         if (!m_engine.IsWriter(device)) continue;
         const TKVPair pair{m_engine.DisplayName(device), device};
-        ComboBox1->addItem(pair.text, QVariant::fromValue(pair));
+        // The picture shows in the closed list too; the open list is drawn
+        // by the delegate.
+        ComboBox1->addItem(QIcon(DriveIcon()), pair.text, QVariant::fromValue(pair));
     }
     m_writer = -1;
     if (ComboBox1->count() == 0) {
