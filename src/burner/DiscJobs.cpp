@@ -322,7 +322,7 @@ bool ReadBackMatches(burn::burn_drive* drive, const IsoLayout& layout, qint64 si
     return true;
 }
 
-bool RunEraseJob(burn::burn_drive* drive, int device, EngineEventQueue& events)
+EraseOutcome RunEraseJob(burn::burn_drive* drive, int device, EngineEventQueue& events)
 {
     events.Post([device](DiscEngineEvents& r) { r.OnEraseStatus(device, kEraseStarted, 0); });
     QList<BurnMessage> failures;
@@ -338,19 +338,28 @@ bool RunEraseJob(burn::burn_drive* drive, int device, EngineEventQueue& events)
         usleep(kPollMicroseconds);
     }
     failures.append(TakeBurnMessages("SORRY"));
+    EraseOutcome outcome;
     if (burn::burn_drive_wrote_well(drive) == 1 && failures.isEmpty()) {
-        events.Post([device](DiscEngineEvents& r) { r.OnEraseStatus(device, kEraseComplete, 100); });
-        return true;
+        outcome.complete = true;
+        return outcome;
     }
-    DeviceError error;
-    error.text = QStringLiteral("the drive did not report a good erase");
+    outcome.error.text = QStringLiteral("the drive did not report a good erase");
     if (!failures.isEmpty()) {
-        error.code = failures.first().code;
-        error.text = failures.first().text;
-        error.source = failures.first().severity;
-        error.detail = ErrnoText(failures.first().osErrno);
+        outcome.error.code = failures.first().code;
+        outcome.error.text = failures.first().text;
+        outcome.error.source = failures.first().severity;
+        outcome.error.detail = ErrnoText(failures.first().osErrno);
     }
+    return outcome;
+}
+
+void PostOutcome(EngineEventQueue& events, int device, const EraseOutcome& outcome)
+{
+    if (outcome.complete) {
+        events.Post([device](DiscEngineEvents& r) { r.OnEraseStatus(device, kEraseComplete, 100); });
+        return;
+    }
+    const DeviceError error = outcome.error;
     events.Post([error](DiscEngineEvents& r) { r.OnEraseError(error); });
     events.Post([device](DiscEngineEvents& r) { r.OnEraseStatus(device, kEraseFailed, 0); });
-    return false;
 }

@@ -36,8 +36,17 @@ WriteOutcome RunWriteJob(const WriteJob& job, EngineEventQueue& events);
 // Posts the end of a write: the error, if any, then the status.
 void PostOutcome(EngineEventQueue& events, const WriteOutcome& outcome);
 
-// A quick (fast) blanking; it cannot be cancelled.
-bool RunEraseJob(burn::burn_drive* drive, int device, EngineEventQueue& events);
+// How an erase ended: complete, or failed with the drive's error.
+struct EraseOutcome {
+    bool complete = false;
+    DeviceError error;
+};
+
+// A quick (fast) blanking; it cannot be cancelled. Posts the start and the
+// progress.
+EraseOutcome RunEraseJob(burn::burn_drive* drive, int device, EngineEventQueue& events);
+// Posts the end of an erase: the error, if any, then the status.
+void PostOutcome(EngineEventQueue& events, int device, const EraseOutcome& outcome);
 
 // Reads [0, size) back from the drive and checks the session checksum of
 // the layout; the progress goes to onProgress (0..100). False with the

@@ -364,8 +364,9 @@ bool LibburnEngine::StartQuickErase(int device)
     if (!drive) return false;
     d->busy = true;
     d->worker = std::thread([this, drive, device] {
-        RunEraseJob(drive, device, d->queue);
+        const EraseOutcome outcome = RunEraseJob(drive, device, d->queue);
         d->busy = false;
+        PostOutcome(d->queue, device, outcome);
     });
     return true;
 }

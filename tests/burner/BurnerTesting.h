@@ -33,7 +33,8 @@ public:
         return true;
     }
     void OnEraseStatus(int, int status, int) override { eraseStatuses << status; }
-    void OnEraseError(const DeviceError&) override {}
+    void OnEraseError(const DeviceError& error) override { eraseErrors << error; }
+    QList<DeviceError> eraseErrors;
 };
 
 // Delivers the engine's events until a write ends or the time runs out;

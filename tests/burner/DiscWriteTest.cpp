@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 namespace {
 
@@ -116,4 +117,29 @@ TEST_F(DiscFixture, ADummyWriteWritesNothingAndIsNotVerified)
     EXPECT_EQ(WaitForWriteEnd(*engine, events), kWriteFinished);
     EXPECT_FALSE(engine->Verified());
     EXPECT_LE(QFileInfo(disc).size(), 0);
+}
+
+TEST_F(DiscFixture, AnEraseTheMediaRefusesEndsInAnErrorWithLibburnsText)
+{
+    QDir().mkpath(folder);
+    MakeAwkwardFolder(folder);
+    const QString disc = temp.File("erase.img");
+    int device = -1;
+    auto engine = Engine("stdio:" + disc, device);
+    ASSERT_TRUE(engine->StartWrite(device, WriteSettings{}));
+    ASSERT_EQ(WaitForWriteEnd(*engine, events), kWriteFinished);
+    ASSERT_TRUE(engine->StartQuickErase(device));
+    for (int i = 0; i < 1000 && !events.eraseStatuses.contains(kEraseComplete) &&
+                    !events.eraseStatuses.contains(kEraseFailed);
+         ++i) {
+        QThread::msleep(20);
+        engine->DeliverEvents();
+    }
+    ASSERT_FALSE(events.eraseStatuses.isEmpty());
+    // A file cannot be blanked; the refusal must not read as a finished erase.
+    EXPECT_EQ(events.eraseStatuses.first(), kEraseStarted);
+    EXPECT_EQ(events.eraseStatuses.last(), kEraseFailed);
+    ASSERT_EQ(events.eraseErrors.size(), 1);
+    EXPECT_FALSE(events.eraseErrors[0].text.isEmpty());
+    EXPECT_FALSE(engine->IsBusy());
 }
