@@ -3,6 +3,7 @@
 
 #include "burner/BurnerTexts.h"
 #include "burner/DiscEngine.h"
+#include "platform/FolderNames.h"
 #include "platform/MessageBoxes.h"
 
 #include <QDir>
@@ -37,6 +38,14 @@ int BuildLayout(DiscEngine& engine, const QString& folder, const std::function<v
             GetMessageBoxes().Show(QStringLiteral("Error"), FileNotAddedMessage(path), MsgIcon::Error,
                                    MsgButtons::Ok);
         }
+    }
+    // Names in another character set are missing from the listing above;
+    // they cannot be named to the engine, so each is reported rather than
+    // left out unseen.
+    for (const QString& name : UndecodableEntryNames(folder)) {
+        ++failures;
+        const QString path = QDir::toNativeSeparators(dir.filePath(name));
+        GetMessageBoxes().Show(QStringLiteral("Error"), FileNotAddedMessage(path), MsgIcon::Error, MsgButtons::Ok);
     }
     return failures;
 }

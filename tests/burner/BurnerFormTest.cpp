@@ -20,6 +20,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <cstdio>
+
 namespace {
 
 ScriptedEngine::Drive Writer(const QString& name, QList<int> speeds = {})
@@ -388,4 +390,19 @@ TEST(BurnerWindow, SavesAnIsoFileThroughTheRealEngineWhileStayingResponsive)
     EXPECT_EQ(boxes.Boxes().last().text, "Save ISO image completed!");
     EXPECT_EQ(form.ProgressBar1->value(), 100);
     EXPECT_EQ(DescriptorVolumeId(image, 2), "Window Test");
+}
+
+TEST_F(BurnerFixture, ANameInAnotherCharacterSetIsReportedNotLeftOutUnseen)
+{
+    folder.Write("ok.txt", "x");
+    // "café.txt" in Latin-1: not UTF-8, so Qt's listing leaves it out.
+    const QByteArray latin1 = QFile::encodeName(folder.Path()) + "/caf\xe9.txt";
+    FILE* file = std::fopen(latin1.constData(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    engine.drives = {Writer("DVD")};
+    auto form = Open();
+    EXPECT_EQ(BoxTexts(), QStringList{"Error: Can not add \"" + folder.File(QString::fromUtf8("caf\xEF\xBF\xBD.txt")) +
+                                      "\" to the image!"});
+    EXPECT_EQ(engine.calls.filter("AddFile").size(), 1);
 }
