@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr useconds_t kPollMicroseconds = 100000;
+constexpr useconds_t kPollMicroseconds = 25000;
 constexpr qint64 kBlock = 2048;
 // 4 MiB of buffer between the image maker and the drive.
 constexpr int kFifoChunks = 2048;
