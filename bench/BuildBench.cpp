@@ -10,7 +10,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/VersionInfo.h"
 #include "studio/BuildProject.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 #include "BenchTiming.h"
 
 #include <QApplication>

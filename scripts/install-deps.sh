@@ -15,6 +15,7 @@ PACKAGES="
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-alsa
   xvfb x11-utils imagemagick fonts-dejavu-core
   g++-mingw-w64-i686 gcc-mingw-w64-x86-64 icoutils genisoimage xorriso
+  desktop-file-utils appstream shared-mime-info man-db dpkg-dev file lintian xdotool libglib2.0-bin
 "
 
 missing=""

@@ -43,14 +43,22 @@ QString DefaultProjectFolder(const QString& exeFolder, const QString& personalFo
     QString folder;
     const QString settings = StudioSettingsPath(exeFolder);
     if (QFileInfo::exists(settings))
-        folder = TIniFile(settings).ReadString(QStringLiteral("START"), QStringLiteral("DefaultPath"),
-                                               QString());
+        folder = TIniFile(settings).ReadString(SettingsKey::StartSection, SettingsKey::DefaultPath, QString());
     if (folder.isEmpty()) {
         const QString fallback = QDir(personalFolder).filePath(kDefaultFolderBelowDocuments);
         if (!personalFolder.isEmpty() && FolderExists(fallback)) folder = QDir::toNativeSeparators(fallback);
     }
     folder = WithoutTrailingSeparator(folder);
     return FolderExists(folder) ? folder : QString();
+}
+
+QString ArgumentProjectFolder(const QString& argument)
+{
+    if (argument.isEmpty()) return QString();
+    const QFileInfo named(argument);
+    if (!named.isDir() && !named.isFile()) return QString();
+    const QString folder = named.isDir() ? named.absoluteFilePath() : named.absolutePath();
+    return WithoutTrailingSeparator(QDir::toNativeSeparators(QDir::cleanPath(folder)));
 }
 
 TStartupEnvironment CurrentStartupEnvironment()
@@ -60,6 +68,8 @@ TStartupEnvironment CurrentStartupEnvironment()
     environment.versionText = ReadVersionFileName(environment.exePath);
     environment.personalFolder =
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) environment.argument = arguments[1];
     return environment;
 }
 
@@ -75,7 +85,10 @@ std::unique_ptr<TVelomniForm> PrepareStartup(const TStartupEnvironment& environm
                                                   : QStringLiteral("Velomni"));
     if (IsStudio) {
         PersonalFolder = WithoutTrailingSeparator(QDir::toNativeSeparators(environment.personalFolder));
-        ProjectFolder = DefaultProjectFolder(ExeFolder, PersonalFolder);
+        // A folder or data file named on the command line (a file manager
+        // opening a project) comes before the remembered one.
+        ProjectFolder = ArgumentProjectFolder(environment.argument);
+        if (ProjectFolder.isEmpty()) ProjectFolder = DefaultProjectFolder(ExeFolder, PersonalFolder);
         if (ProjectFolder.isEmpty()) {
             TMessageAnchorWindow anchor;
             GetMessageBoxes().Show(QStringLiteral("Project Folder"),

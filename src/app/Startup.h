@@ -17,11 +17,17 @@ bool IsStudioVersionText(const QString& originalFilename);
 // only when no folder is remembered.
 QString DefaultProjectFolder(const QString& exeFolder, const QString& personalFolder);
 
+// The project folder named on the studio's command line: the folder
+// itself, or the folder of a data file, absolute and without a trailing
+// separator. Empty when the argument is empty or names nothing that exists.
+QString ArgumentProjectFolder(const QString& argument);
+
 // What start-up needs to know of the running program.
 struct TStartupEnvironment {
     QString exePath;        // the running executable
     QString versionText;    // its OriginalFilename value, untrimmed
     QString personalFolder; // the user's documents folder
+    QString argument = {};  // the first command-line argument; the studio opens it
 };
 TStartupEnvironment CurrentStartupEnvironment();
 

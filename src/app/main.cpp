@@ -13,9 +13,9 @@
 #include "player/ScreenBackForm.h"
 #include "player/VelomniForm.h"
 #include "studio/MainForm.h"
+#include "studio/ProgramFiles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 
@@ -23,7 +23,7 @@ namespace {
 
 int RunStudio(QApplication& app, std::unique_ptr<TVelomniForm> form)
 {
-    const QString icon = QDir(ExeFolder).filePath(QStringLiteral("Default.ico"));
+    const QString icon = ProgramFile(QStringLiteral("Default.ico"));
     if (QFileInfo::exists(icon)) QApplication::setWindowIcon(QIcon(icon));
     std::unique_ptr<TMainForm> studio = CreateStudioWindow(std::move(form));
     GetMessageBoxes().SetAnchor(studio.get());

@@ -225,7 +225,7 @@ void TCDBurnerForm::Button1Click()
 
 void TCDBurnerForm::Button8Click()
 {
-    const QString fileName = GetDialogs().ChooseSaveFile(this, QStringLiteral("ISO File (*.iso)"));
+    const QString fileName = GetDialogs().SaveFile(this, QStringLiteral("ISO File (*.iso)|*.iso"), QStringLiteral("iso"));
     if (fileName.isEmpty()) return;
     m_engine.SetVolumeLabel(m_volumeLabel);
     SetStatus(QStringLiteral("========== SAVE IMAGE AS ISO FILE ... "));

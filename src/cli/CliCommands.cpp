@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/CliCommands.h"
 
+#include "cli/CliProgramInfo.h"
 #include "cli/JsonText.h"
 #include "cli/ProjectJson.h"
 #include "cli/RecordSchema.h"
@@ -15,7 +16,7 @@
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
 #include "studio/BuildProject.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,6 +31,7 @@ namespace {
 
 const char kUsage[] =
     "usage: velomni-cli COMMAND ...\n"
+    "       velomni-cli --help | --version\n"
     "  export FOLDER_OR_VPJ     print the project data file as JSON\n"
     "  import FILE.json FOLDER  write FOLDER/velomni.vpj from such JSON\n"
     "  version FILE             print FileVersion and OriginalFilename of an executable\n"
@@ -91,6 +93,7 @@ int RunCli(const QStringList& arguments)
     if (arguments.isEmpty()) return Usage();
     const QString command = arguments.first();
     const QStringList rest = arguments.mid(1);
+    if (command == "--version") return RunProgramVersion();
     if (command == "export") return RunExport(rest);
     if (command == "import") return RunImport(rest);
     if (command == "version") return RunVersion(rest);

@@ -7,32 +7,12 @@
 
 TProjectDocument::TProjectDocument() : m_surface(std::make_unique<QWidget>()) {}
 
-TProjectDocument::~TProjectDocument()
-{
-    FreeObjectList(m_objects);
-    ClearActionList(m_startActions);
-}
-
-void TProjectDocument::ResetProject()
-{
-    m_settings = TProjectSettings{};
-    FreeObjectList(m_objects);
-    ClearActionList(m_startActions);
-}
-
-void TProjectDocument::SetWindowIcon(const TPicture& icon)
-{
-    const TGraphic* graphic = icon.Graphic();
-    if (graphic && graphic->Kind() == GraphicKind::Icon)
-        m_settings.FormIcon = icon;
-    else
-        m_settings.FormIcon.Clear();
-}
+TProjectDocument::~TProjectDocument() = default;
 
 void TProjectDocument::SetWindowSize(int width, int height)
 {
-    m_settings.Width = width;
-    m_settings.Height = height;
+    m_data.Settings.Width = width;
+    m_data.Settings.Height = height;
 }
 
 std::unique_ptr<TVoControl> TProjectDocument::CreateControl(TVoObject& entry)

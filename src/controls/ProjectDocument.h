@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "model/ProjectData.h"
 #include "model/ProjectHost.h"
 
 #include <memory>
@@ -17,12 +18,12 @@ public:
     TProjectDocument(const TProjectDocument&) = delete;
     TProjectDocument& operator=(const TProjectDocument&) = delete;
 
-    TProjectSettings& Settings() override { return m_settings; }
-    TObjectList& ObjectList() override { return m_objects; }
-    TVoActions& StartActions() override { return m_startActions; }
+    TProjectSettings& Settings() override { return m_data.Settings; }
+    TObjectList& ObjectList() override { return m_data.Objects; }
+    TVoActions& StartActions() override { return m_data.StartActions; }
 
-    void ResetProject() override;
-    void SetWindowIcon(const TPicture& icon) override;
+    void ResetProject() override { m_data.Reset(); }
+    void SetWindowIcon(const TPicture& icon) override { m_data.SetFormIcon(icon); }
     void SetWindowSize(int width, int height) override;
     // No events are bound: nothing here is clicked.
     std::unique_ptr<TVoControl> CreateControl(TVoObject& entry) override;
@@ -35,7 +36,5 @@ public:
 private:
     // Declared first so the controls on it are freed before it goes.
     std::unique_ptr<QWidget> m_surface;
-    TProjectSettings m_settings;
-    TObjectList m_objects;
-    TVoActions m_startActions;
+    TProjectData m_data;
 };

@@ -16,6 +16,13 @@ QString ClipboardMimeType(const QString& format)
     return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(format);
 }
 
+bool ClipboardHasFormat(const QString& format)
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* mime = clipboard ? clipboard->mimeData() : nullptr;
+    return mime && mime->hasFormat(ClipboardMimeType(format));
+}
+
 bool PutStreamOnClipboard(TMemoryStream& stream, const QString& format)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();

@@ -10,6 +10,8 @@ extern const QString ClipboardFormat; // "VelomniStudioObjects"
 // The MIME type under which Qt puts that format on the clipboard.
 QString ClipboardMimeType(const QString& format);
 
+// Whether the clipboard holds data of the format.
+bool ClipboardHasFormat(const QString& format);
 // Puts the stream's bytes from its current position on the clipboard,
 // preceded by their count as 32 bits.
 bool PutStreamOnClipboard(TMemoryStream& stream, const QString& format);

@@ -5,7 +5,6 @@
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
-#include <cstring>
 #endif
 
 QStringList UndecodableEntryNames(const QString& folder)

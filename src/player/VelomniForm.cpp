@@ -34,18 +34,14 @@ TVelomniForm::TVelomniForm(QWidget* parent) : QWidget(parent)
     ResetProject();
 }
 
-TVelomniForm::~TVelomniForm()
-{
-    FreeObjectList(m_objects);
-    ClearActionList(m_startActions);
-}
+// The project data, a member, frees every control before the widget base
+// deletes the surface that parents them.
+TVelomniForm::~TVelomniForm() = default;
 
 void TVelomniForm::ResetProject()
 {
-    m_settings = TProjectSettings{};
+    m_data.Reset();
     setWindowIcon(QIcon());
-    FreeObjectList(m_objects);
-    ClearActionList(m_startActions);
     SetWindowSize(640, 400);
     ApplySettings();
     RedrawBackground();
@@ -53,28 +49,25 @@ void TVelomniForm::ResetProject()
 
 void TVelomniForm::SetWindowIcon(const TPicture& icon)
 {
-    const TGraphic* graphic = icon.Graphic();
-    if (graphic && graphic->Kind() == GraphicKind::Icon && !graphic->Empty()) {
-        m_settings.FormIcon = icon;
-        setWindowIcon(QIcon(QPixmap::fromImage(graphic->ToImage())));
-    } else {
-        m_settings.FormIcon.Clear();
+    if (m_data.SetFormIcon(icon))
+        setWindowIcon(QIcon(QPixmap::fromImage(m_data.Settings.FormIcon.Graphic()->ToImage())));
+    else
         setWindowIcon(QIcon());
-    }
 }
 
 QSize TVelomniForm::FrameExtra() const
 {
-    return isWindow() && m_frameExtra.isValid() ? m_frameExtra : QSize(0, 0);
+    if (!isWindow()) return m_designFrame;
+    return m_frameExtra.isValid() ? m_frameExtra : QSize(0, 0);
 }
 
 void TVelomniForm::SetWindowSize(int width, int height)
 {
-    m_settings.Width = width;
-    m_settings.Height = height;
+    m_data.Settings.Width = width;
+    m_data.Settings.Height = height;
     const QSize extra = FrameExtra();
     const QSize client(std::max(1, width - extra.width()), std::max(1, height - extra.height()));
-    if (isWindow() && m_settings.BorderStyle != bsSizeable) {
+    if (isWindow() && m_data.Settings.BorderStyle != bsSizeable) {
         setFixedSize(client);
     } else {
         setMinimumSize(1, 1);
@@ -96,17 +89,17 @@ void TVelomniForm::LayoutSurface()
 
 void TVelomniForm::ApplySettings()
 {
-    setWindowTitle(m_settings.FormCaption);
+    setWindowTitle(m_data.Settings.FormCaption);
     if (isWindow()) {
         Qt::WindowFlags flags = Qt::Window;
-        const quint8 icons = m_settings.BorderIcons;
-        if (m_settings.BorderStyle == bsNone) {
+        const quint8 icons = m_data.Settings.BorderIcons;
+        if (m_data.Settings.BorderStyle == bsNone) {
             flags |= Qt::FramelessWindowHint;
         } else {
             flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
             if (icons & biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
             if (icons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
-            if ((icons & biMaximize) && m_settings.BorderStyle == bsSizeable)
+            if ((icons & biMaximize) && m_data.Settings.BorderStyle == bsSizeable)
                 flags |= Qt::WindowMaximizeButtonHint;
             if (icons & biHelp) flags |= Qt::WindowContextHelpButtonHint;
         }
@@ -115,16 +108,16 @@ void TVelomniForm::ApplySettings()
             setWindowFlags(flags);
             if (wasVisible) show();
         }
-        SetWindowSize(m_settings.Width, m_settings.Height);
+        SetWindowSize(m_data.Settings.Width, m_data.Settings.Height);
     }
     QPalette surface = m_scrollBox->palette();
-    surface.setColor(QPalette::Window, ColorToQColor(m_settings.BackColor, palette()));
+    surface.setColor(QPalette::Window, ColorToQColor(m_data.Settings.BackColor, palette()));
     m_scrollBox->setPalette(surface);
-    if (const auto shape = CursorShape(m_settings.Cursor))
+    if (const auto shape = CursorShape(m_data.Settings.Cursor))
         m_image->setCursor(*shape);
     else
         m_image->unsetCursor();
-    m_image->setToolTip(m_settings.Hint);
+    m_image->setToolTip(m_data.Settings.Hint);
     UpdateColorKey();
 }
 
@@ -171,7 +164,7 @@ void TVelomniForm::RedrawBackground()
 {
     QImage surface(m_scrollBox->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     const TGridDisplay grid = IsStudio ? m_grid : TGridDisplay{};
-    PaintBackground(surface, m_settings, grid, palette());
+    PaintBackground(surface, m_data.Settings, grid, palette());
     m_image->SetPicture(std::move(surface));
     UpdateColorKey();
 }
@@ -182,33 +175,33 @@ void TVelomniForm::PositionWindow()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     QRect reference;
-    switch (m_settings.FormPosition) {
+    switch (m_data.Settings.FormPosition) {
     case poScreenCenter: reference = screen->geometry(); break;
     case poDesktopCenter: reference = screen->virtualGeometry(); break;
     case poWorkAreaCenter: reference = screen->availableGeometry(); break;
     case poDesigned: {
         // Far outside any screen, yet within what window geometry can hold.
         constexpr int kLimit = (1 << 24) - 1;
-        move(std::clamp(m_settings.FormLeft, -kLimit, kLimit),
-             std::clamp(m_settings.FormTop, -kLimit, kLimit));
+        move(std::clamp(m_data.Settings.FormLeft, -kLimit, kLimit),
+             std::clamp(m_data.Settings.FormTop, -kLimit, kLimit));
         return;
     }
     default: return;
     }
-    move(reference.left() + (reference.width() - m_settings.Width) / 2,
-         reference.top() + (reference.height() - m_settings.Height) / 2);
+    move(reference.left() + (reference.width() - m_data.Settings.Width) / 2,
+         reference.top() + (reference.height() - m_data.Settings.Height) / 2);
 }
 
 TVoObject* TVelomniForm::AddObject(int kind, int x, int y)
 {
-    for (TVoObject* entry : m_objects)
+    for (TVoObject* entry : m_data.Objects)
         if (entry) entry->Selected = false;
     TVoObject* entry = NewObjectEntry();
     entry->ObjectType = quint8(kind);
     entry->Name = MakeUniqueName(kind);
-    m_objects.push_back(entry);
+    m_data.Objects.push_back(entry);
     if (!CreateObjectControl(entry, this, nullptr, y, x)) {
-        m_objects.pop_back();
+        m_data.Objects.pop_back();
         FreeObjectEntry(entry);
         return nullptr;
     }
@@ -227,39 +220,39 @@ TVoObject* TVelomniForm::AddObject(int kind, int x, int y)
 
 void TVelomniForm::DeleteObject(int index)
 {
-    if (index < 0 || index >= int(m_objects.size())) return;
-    FreeObjectEntry(m_objects[size_t(index)]);
-    m_objects.erase(m_objects.begin() + index);
+    if (index < 0 || index >= int(m_data.Objects.size())) return;
+    FreeObjectEntry(m_data.Objects[size_t(index)]);
+    m_data.Objects.erase(m_data.Objects.begin() + index);
 }
 
 bool TVelomniForm::BringObjectToFront(int index)
 {
-    if (!MoveObjectToFront(m_objects, index)) return false;
+    if (!MoveObjectToFront(m_data.Objects, index)) return false;
     RestackControls();
     return true;
 }
 
 bool TVelomniForm::SendObjectToBack(int index)
 {
-    if (!MoveObjectToBack(m_objects, index)) return false;
+    if (!MoveObjectToBack(m_data.Objects, index)) return false;
     RestackControls();
     return true;
 }
 
 void TVelomniForm::SortObjectList()
 {
-    ::SortObjectList(m_objects);
+    ::SortObjectList(m_data.Objects);
     RestackControls();
 }
 
 QString TVelomniForm::MakeUniqueName(int kind) const
 {
-    return ::MakeUniqueName(m_objects, kind);
+    return ::MakeUniqueName(m_data.Objects, kind);
 }
 
 void TVelomniForm::EnsureUniqueName(int index)
 {
-    ::EnsureUniqueName(m_objects, index);
+    ::EnsureUniqueName(m_data.Objects, index);
 }
 
 void TVelomniForm::OnObjectClick(TVoObject& entry)
@@ -276,6 +269,13 @@ void TVelomniForm::SetGridDisplay(const TGridDisplay& grid)
 {
     m_grid = grid;
     RedrawBackground();
+}
+
+void TVelomniForm::SetDesignFrame(QSize extra)
+{
+    if (extra == m_designFrame) return;
+    m_designFrame = extra;
+    SetWindowSize(m_data.Settings.Width, m_data.Settings.Height);
 }
 
 QImage TVelomniForm::RenderClientArea()
@@ -301,14 +301,14 @@ void TVelomniForm::showEvent(QShowEvent* event)
     const QSize extra = frameGeometry().size() - size();
     if (extra != m_frameExtra && extra.width() >= 0 && extra.height() >= 0) {
         m_frameExtra = extra;
-        SetWindowSize(m_settings.Width, m_settings.Height);
+        SetWindowSize(m_data.Settings.Width, m_data.Settings.Height);
         PositionWindow();
     }
 }
 
 void TVelomniForm::RestackControls()
 {
-    for (TVoObject* entry : m_objects)
+    for (TVoObject* entry : m_data.Objects)
         if (entry)
             if (QWidget* widget = ControlWidget(entry->Control.get())) widget->raise();
     m_image->lower();
@@ -320,11 +320,11 @@ void TVelomniForm::UpdateColorKey()
     // the background again and would come back here.
     if (!isWindow() || m_updatingColorKey) return;
     const QScopedValueRollback<bool> guard(m_updatingColorKey, true);
-    if (!m_settings.Transparent) {
+    if (!m_data.Settings.Transparent) {
         clearMask();
         return;
     }
-    const QColor key = ColorToQColor(m_settings.TransparentColor, palette());
+    const QColor key = ColorToQColor(m_data.Settings.TransparentColor, palette());
     // Rebuilt only when the painted picture or the size changes; the
     // masked-out pixels are click-through as well as see-through.
     const QImage picture = RenderClientArea().convertToFormat(QImage::Format_RGB32);
@@ -333,7 +333,7 @@ void TVelomniForm::UpdateColorKey()
 
 void TVelomniForm::ClearButtonHover()
 {
-    for (TVoObject* entry : m_objects)
+    for (TVoObject* entry : m_data.Objects)
         if (entry && entry->ObjectType == okButton)
             if (auto* button = dynamic_cast<TVoImageButton*>(entry->Control.get()))
                 button->ClearMouseInside();

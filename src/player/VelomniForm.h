@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "model/ProjectData.h"
 #include "model/ProjectHost.h"
 #include "player/PlayerState.h"
 
@@ -18,9 +19,9 @@ public:
     ~TVelomniForm() override;
 
     // TProjectHost
-    TProjectSettings& Settings() override { return m_settings; }
-    TObjectList& ObjectList() override { return m_objects; }
-    TVoActions& StartActions() override { return m_startActions; }
+    TProjectSettings& Settings() override { return m_data.Settings; }
+    TObjectList& ObjectList() override { return m_data.Objects; }
+    TVoActions& StartActions() override { return m_data.StartActions; }
     void ResetProject() override;
     void SetWindowIcon(const TPicture& icon) override;
     void SetWindowSize(int width, int height) override;
@@ -48,6 +49,10 @@ public:
     void SetEventHandler(TObjectEventHandler* handler) { m_events = handler; }
 
     void SetGridDisplay(const TGridDisplay& grid);
+    // In the studio the menu window is a child without a frame of its
+    // own; the canvas draws one of this extra size around the client area,
+    // which is what the stored outer size leaves inside it.
+    void SetDesignFrame(QSize extra);
     // The surface that parents every object control.
     QWidget* ScrollBox1() const { return m_scrollBox; }
     TBackgroundImage* Image1() const { return m_image; }
@@ -65,13 +70,12 @@ private:
     void ClearButtonHover();
     QSize FrameExtra() const;
 
-    TProjectSettings m_settings;
-    TObjectList m_objects;
-    TVoActions m_startActions;
+    TProjectData m_data;
     TGridDisplay m_grid;
     QWidget* m_scrollBox = nullptr;
     TBackgroundImage* m_image = nullptr;
     TObjectEventHandler* m_events = nullptr;
     QSize m_frameExtra;
+    QSize m_designFrame{0, 0};
     bool m_updatingColorKey = false;
 };

@@ -3,7 +3,7 @@
 
 #include "platform/Shell.h"
 #include "studio/DialogWindow.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 #include "studio/VendorAddresses.h"
 
 #include <QApplication>

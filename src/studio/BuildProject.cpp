@@ -8,8 +8,9 @@
 #include "model/ProjectHost.h"
 #include "platform/VersionInfo.h"
 #include "studio/PlayerCopy.h"
+#include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -108,8 +109,7 @@ bool BuildProject(TProjectHost& host, const QString& playerSource)
     }
 
     const QString icon = InProjectFolder(QStringLiteral("velomni.ico"));
-    const QString defaultIcon =
-        ExeFolder.isEmpty() ? QString() : QDir(ExeFolder).filePath(QStringLiteral("Default.ico"));
+    const QString defaultIcon = ProgramFile(QStringLiteral("Default.ico"));
     if (!QFileInfo::exists(icon) && !defaultIcon.isEmpty() && QFileInfo(defaultIcon).isFile()) {
         if (const int error = CopyFileReplacing(defaultIcon, icon)) {
             errno = error;
@@ -122,7 +122,7 @@ bool BuildProject(TProjectHost& host, const QString& playerSource)
 
     const QString settings = StudioSettingsFile();
     TIniFile settingsFile(settings);
-    if (!settingsFile.WriteString(QStringLiteral("START"), QStringLiteral("DefaultPath"), ProjectFolder)) {
+    if (!settingsFile.WriteString(SettingsKey::StartSection, SettingsKey::DefaultPath, ProjectFolder)) {
         ShowFailure(QStringLiteral("The settings file \"%1\" could not be written, so this project "
                                    "folder is not remembered as the default one.")
                         .arg(QDir::toNativeSeparators(settings)));

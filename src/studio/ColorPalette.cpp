@@ -19,61 +19,6 @@ constexpr QRgb kSwatches[kPaletteRows][kPaletteColumns] = {
 };
 
 // Stored values (0x00BBGGRR); system colours are clSystemColor + index.
-constexpr TNamedColor kColorBoxColors[] = {
-    // Standard colours.
-    {0x000000, "clBlack"},
-    {0x000080, "clMaroon"},
-    {0x008000, "clGreen"},
-    {0x008080, "clOlive"},
-    {0x800000, "clNavy"},
-    {0x800080, "clPurple"},
-    {0x808000, "clTeal"},
-    {0x808080, "clGray"},
-    {0xC0C0C0, "clSilver"},
-    {0x0000FF, "clRed"},
-    {0x00FF00, "clLime"},
-    {0x00FFFF, "clYellow"},
-    {0xFF0000, "clBlue"},
-    {0xFF00FF, "clFuchsia"},
-    {0xFFFF00, "clAqua"},
-    {0xFFFFFF, "clWhite"},
-    // Extended colours.
-    {0xC0DCC0, "clMoneyGreen"},
-    {0xF0CAA6, "clSkyBlue"},
-    {0xF0FBFF, "clCream"},
-    {0xA4A0A0, "clMedGray"},
-    // System colours; index 25 names no colour.
-    {clSystemColor + 0, "clScrollBar"},
-    {clSystemColor + 1, "clBackground"},
-    {clSystemColor + 2, "clActiveCaption"},
-    {clSystemColor + 3, "clInactiveCaption"},
-    {clSystemColor + 4, "clMenu"},
-    {clSystemColor + 5, "clWindow"},
-    {clSystemColor + 6, "clWindowFrame"},
-    {clSystemColor + 7, "clMenuText"},
-    {clSystemColor + 8, "clWindowText"},
-    {clSystemColor + 9, "clCaptionText"},
-    {clSystemColor + 10, "clActiveBorder"},
-    {clSystemColor + 11, "clInactiveBorder"},
-    {clSystemColor + 12, "clAppWorkSpace"},
-    {clSystemColor + 13, "clHighlight"},
-    {clSystemColor + 14, "clHighlightText"},
-    {clSystemColor + 15, "clBtnFace"},
-    {clSystemColor + 16, "clBtnShadow"},
-    {clSystemColor + 17, "clGrayText"},
-    {clSystemColor + 18, "clBtnText"},
-    {clSystemColor + 19, "clInactiveCaptionText"},
-    {clSystemColor + 20, "clBtnHighlight"},
-    {clSystemColor + 21, "cl3DDkShadow"},
-    {clSystemColor + 22, "cl3DLight"},
-    {clSystemColor + 23, "clInfoText"},
-    {clSystemColor + 24, "clInfoBk"},
-    {clSystemColor + 26, "clHotLight"},
-    {clSystemColor + 27, "clGradientActiveCaption"},
-    {clSystemColor + 28, "clGradientInactiveCaption"},
-    {clSystemColor + 29, "clMenuHighlight"},
-    {clSystemColor + 30, "clMenuBar"},
-};
 
 } // namespace
 
@@ -129,16 +74,4 @@ QString ColorValueText(TColor color, const QPalette& palette)
         .arg(shown.green())
         .arg(shown.blue())
         .arg(QString::number(color, 16).toUpper().rightJustified(8, u'0'));
-}
-
-std::span<const TNamedColor> ColorBoxColors()
-{
-    return kColorBoxColors;
-}
-
-int ColorBoxIndexOf(TColor color)
-{
-    for (int i = 0; i < int(std::size(kColorBoxColors)); ++i)
-        if (kColorBoxColors[i].color == color) return i;
-    return -1;
 }

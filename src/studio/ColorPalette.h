@@ -9,7 +9,6 @@
 #include <QString>
 
 #include <optional>
-#include <span>
 
 // The colour picker's palette: 10 columns by 7 rows of swatches, each
 // 35 x 30 pixels, drawn from a 10 x 7 bitmap that holds one pixel per swatch.
@@ -55,18 +54,4 @@ std::optional<TColor> PaletteColorAt(const QImage& palette, QPoint point);
 // stored value, so a system colour shows its code.
 QString ColorValueText(TColor color, const QPalette& palette);
 
-// One entry of the colour list: its stored value and name.
-struct TNamedColor {
-    TColor color;
-    const char* name;
-};
-// The colour list's fixed entries: the standard colours, the extended
-// colours and the system colours, in list order. The custom entry follows
-// them and holds any other colour.
-std::span<const TNamedColor> ColorBoxColors();
-// The name of the custom entry.
-inline const QString kCustomColorName = QStringLiteral("Custom");
-// The position of the colour among ColorBoxColors, or -1 when only the
-// custom entry can hold it. Values are compared as stored: a system
-// colour never matches the RGB colour it resolves to.
-int ColorBoxIndexOf(TColor color);
+

@@ -3,16 +3,20 @@
 // and the window events.
 #include "studio/MainForm.h"
 
+#include "canvas/EditForm.h"
+#include "inspector/Inspector.h"
+#include "inspector/PropertyGrid.h"
+#include "model/ObjectClipboard.h"
 #include "model/ProcessState.h"
 #include "player/VelomniForm.h"
-#include "studio/CanvasPicture.h"
 #include "studio/ObjectSelector.h"
 #include "studio/StudioImages.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 #include "studio/TipsForm.h"
 #include "platform/VersionInfo.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
@@ -27,7 +31,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -81,7 +84,7 @@ TMainForm::TMainForm(std::unique_ptr<TVelomniForm> menuWindow, QWidget* parent)
     m_canvasHost = new QWidget;
     m_canvasHost->setAutoFillBackground(true);
     ScrollBox3->setWidget(m_canvasHost);
-    EditForm = new TCanvasPicture(m_canvasHost);
+    EditForm = new TEditForm(*this, *m_menu, m_canvasHost);
     CreateSidebar();
     Splitter1->addWidget(ScrollBox3);
     Splitter1->addWidget(ScrollBox2);
@@ -157,19 +160,9 @@ void TMainForm::CreateMenus()
     Exit1 = file->addAction(QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E), this,
                             [this] { Exit1Click(); });
 
-    // The Edit menu's commands arrive with the canvas; its shortcuts are
-    // reserved here so they never reach another command.
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X))->setEnabled(false);
-    edit->addAction(QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C))->setEnabled(false);
-    edit->addAction(QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V))->setEnabled(false);
-    edit->addAction(QStringLiteral("Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete))->setEnabled(false);
-    QMenu* align = edit->addMenu(QStringLiteral("Align"));
-    for (const char* item : {"Align to Grid", "Align Left", "Align Center", "Align Right", "Align Top",
-                             "Align Center", "Align Bottom"})
-        align->addAction(QString::fromLatin1(item))->setEnabled(false);
-    edit->addAction(QStringLiteral("Bring to Front"))->setEnabled(false);
-    edit->addAction(QStringLiteral("Send to Back"))->setEnabled(false);
+    Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
+    EditItems = FillEditMenu(*Edit1, [this](EditCommand command) { RunEditCommand(command); }, true);
+    connect(Edit1, &QMenu::aboutToShow, this, [this] { Edit1Click(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     oolBar1 = view->addAction(QStringLiteral("Toolbar"));
@@ -228,12 +221,9 @@ void TMainForm::CreateSidebar()
     TabSheet1->setFocusPolicy(Qt::StrongFocus);
     auto* properties = new QVBoxLayout(TabSheet1);
     properties->setContentsMargins(0, 0, 0, 0);
-    ValueEdit = new QTableWidget(0, 2, TabSheet1);
-    ValueEdit->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
-    ValueEdit->setColumnWidth(0, 110);
-    ValueEdit->setColumnWidth(1, 108);
-    ValueEdit->verticalHeader()->hide();
-    ValueEdit->horizontalHeader()->setStretchLastSection(true);
+    ValueEdit = new TPropertyGrid(TabSheet1);
+    ValueEdit->ImageOf = [](int image) { return SidebarImage(image); };
+    m_inspector = std::make_unique<TInspector>(*ValueEdit, *this, *m_menu);
     properties->addWidget(ValueEdit);
     PageControl2->addTab(TabSheet1, QIcon(SidebarImage(kSidebarPropertiesImage)), QStringLiteral("Properties"));
 
@@ -281,6 +271,8 @@ void TMainForm::FormCreate()
     StudioVersion = ReadFileVersion(QCoreApplication::applicationFilePath());
     ProjectModified = false;
     PasteOffset = 0;
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { Edit1Click(); });
+    Edit1Click();
     Splitter1->setSizes({qMax(1, width() - kSidebarWidth), kSidebarWidth});
 }
 
@@ -299,6 +291,7 @@ void TMainForm::FormShow()
     ScrollBox5->resize(m_menu->size());
     ScrollBox5->show();
     m_menu->show();
+    EditForm->SetCloseAllowed(false);
     EditForm->show();
     StatusPanel0->setText(ProjectFolder);
     DisplayGrid1->setChecked(DisplayGrid);
@@ -315,6 +308,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    EditForm->SetCloseAllowed(true);
     event->accept();
 }
 
@@ -355,15 +349,14 @@ void TMainForm::PlaceCanvasHost()
 
 void TMainForm::RedrawCanvas()
 {
-    EditForm->SetPicture(m_menu->RenderClientArea());
+    EditForm->RedrawCanvas();
 }
 
 void TMainForm::SyncCanvasWindow()
 {
+    EditForm->SyncCanvasWindow();
     ScrollBox5->resize(m_menu->size());
-    EditForm->resize(m_menu->ScrollBox1()->size());
     PlaceCanvasHost();
-    RedrawCanvas();
 }
 
 void TMainForm::Exit1Click()

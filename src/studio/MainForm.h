@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "canvas/CanvasHost.h"
+#include "canvas/EditMenu.h"
+#include "inspector/InspectorHost.h"
 #include "model/Color.h"
 #include "model/VoAction.h"
 
@@ -11,23 +14,25 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
 class QTabWidget;
-class QTableWidget;
 class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
-class TCanvasPicture;
+class TEditForm;
+class TInspector;
+class TPropertyGrid;
 class TObjectSelector;
 class TVelomniForm;
 
 // The studio's main window: tool bar, object selector, property grid and
 // action list around the canvas, and the project lifecycle (new, open,
 // save, save and test, closing with a prompt for unsaved changes).
-class TMainForm final : public QMainWindow {
+class TMainForm final : public QMainWindow, public TCanvasHost, public TInspectorHost {
 public:
     // Takes the menu window, which it parks out of sight as the project's
     // live container.
@@ -37,11 +42,11 @@ public:
     TVelomniForm& MenuWindow() const { return *m_menu; }
 
     // Operations other parts of the studio call.
-    bool CommitPendingEdit();
+    bool CommitPendingEdit() override;
     bool ConfirmSaveChanges();
     void OpenProjectFolder(const QString& folder);
-    void RefreshObjectList();
-    void ShowCurrentEntry();
+    void RefreshObjectList() override;
+    void ShowCurrentEntry() override;
     void CenterCanvas();
     void LoadSettings();
     void SaveSettings();
@@ -56,8 +61,28 @@ public:
     TColor CanvasBackground() const { return m_canvasBackground; }
     void SetCanvasBackground(TColor color);
     // The selector's current entry: 0 the project, i + 1 object i, -1 none.
-    int CurrentEntry() const;
+    int CurrentEntry() const override;
+    // Makes an entry current as picking it in the selector does.
     void SetCurrentEntry(int index);
+
+    // TCanvasHost
+    int AddToolKind() const override;
+    void PressSelectTool() override;
+    void SetSelectorEntry(int index) override;
+    void ListObjectsInSelector() override;
+    // The one place that applies what an edit calls for: the unsaved
+    // flag, the pictures and the selector.
+    void ApplyEdit(EditEffects effects) override;
+    // TInspectorHost: the editor dialogs.
+    bool SelectColor(TColor& color) override;
+    bool EditPicture(TPicture& picture, bool iconOnly) override;
+    bool EditText(QString& text) override;
+    QWidget* DialogParent() override { return this; }
+    TInspector& Inspector() const { return *m_inspector; }
+    void UpdateEditMenu() override { Edit1Click(); }
+    bool EditCommandEnabled(EditCommand command) const override;
+    void RunEditCommand(EditCommand command) override;
+    void CanvasWindowMoved() override { PlaceCanvasHost(); }
 
     // Menu and tool bar commands.
     void NewProject1Click();
@@ -76,6 +101,21 @@ public:
     void VisitHomePage1Click();
     void WhatsNew1Click();
     void About1Click();
+    // The Edit menu brings its items up to date when it opens.
+    void Edit1Click();
+    void Cut1Click() { RunEditCommand(EditCommand::Cut); }
+    void Copy1Click() { RunEditCommand(EditCommand::Copy); }
+    void Paste1Click() { RunEditCommand(EditCommand::Paste); }
+    void Delete1Click() { RunEditCommand(EditCommand::Delete); }
+    void AligntoGrid1Click() { RunEditCommand(EditCommand::AlignToGrid); }
+    void AlignLeft1Click() { RunEditCommand(EditCommand::AlignLeft); }
+    void AlignCenter1Click() { RunEditCommand(EditCommand::AlignCenter); }
+    void AlignRight1Click() { RunEditCommand(EditCommand::AlignRight); }
+    void AlignTop1Click() { RunEditCommand(EditCommand::AlignTop); }
+    void AlignCenter2Click() { RunEditCommand(EditCommand::AlignMiddle); }
+    void AlignBottom1Click() { RunEditCommand(EditCommand::AlignBottom); }
+    void BringtoFront1Click() { RunEditCommand(EditCommand::BringToFront); }
+    void SendtoBack1Click() { RunEditCommand(EditCommand::SendToBack); }
 
     // Components, named as the window's design names them.
     QToolBar* CoolBar1 = nullptr;
@@ -93,7 +133,7 @@ public:
     TObjectSelector* ComboBox1 = nullptr;
     QTabWidget* PageControl2 = nullptr;
     QWidget* TabSheet1 = nullptr;
-    QTableWidget* ValueEdit = nullptr;
+    TPropertyGrid* ValueEdit = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet2 = nullptr;
     QTreeWidget* ListView1 = nullptr;
@@ -102,7 +142,7 @@ public:
     QPushButton* Button3 = nullptr;
     QScrollArea* ScrollBox3 = nullptr;
     QWidget* ScrollBox5 = nullptr;
-    TCanvasPicture* EditForm = nullptr;
+    TEditForm* EditForm = nullptr;
     QTimer* Timer1 = nullptr;
 
     QAction* NewProject1 = nullptr;
@@ -111,6 +151,8 @@ public:
     QAction* SaveandTest1 = nullptr;
     QAction* BurnCDDVD1 = nullptr;
     QAction* Exit1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    EditActions EditItems{};
     QAction* oolBar1 = nullptr;
     QAction* StatusBar2 = nullptr;
     QAction* Sidebar1 = nullptr;
@@ -139,10 +181,13 @@ private:
     void AfterProjectChange();
     void ListActions(const TVoActions* actions);
     void PlaceCanvasHost();
+    void RefreshEditItems();
 
     TVelomniForm* m_menu = nullptr;
+    std::unique_ptr<TInspector> m_inspector;
     QWidget* m_canvasHost = nullptr;
     TColor m_canvasBackground = 0;
     QString m_playerSource;
     bool m_shown = false;
+    bool m_clipboardHasObjects = false;
 };

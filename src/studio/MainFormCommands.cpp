@@ -4,7 +4,11 @@
 #include "studio/MainForm.h"
 
 #include "burner/ShowBurner.h"
+#include "canvas/EditForm.h"
+#include "inspector/Inspector.h"
+#include "inspector/PropertyGrid.h"
 #include "model/IniFile.h"
+#include "model/ObjectClipboard.h"
 #include "model/Kinds.h"
 #include "model/ProcessState.h"
 #include "model/ProjectPaths.h"
@@ -15,12 +19,14 @@
 #include "player/VelomniForm.h"
 #include "studio/AboutBox.h"
 #include "studio/BuildProject.h"
+#include "studio/EditCommands.h"
 #include "studio/GridSizeForm.h"
 #include "studio/ObjectSelector.h"
+#include "studio/ProgramFiles.h"
 #include "studio/SelectColorForm.h"
 #include "studio/StudioImages.h"
 #include "studio/StudioSettings.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 #include "studio/TipsForm.h"
 #include "studio/VendorAddresses.h"
 
@@ -30,13 +36,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
 
-const QString kSettings = QStringLiteral("SETTINGS");
 const QString kHelpDocument = QStringLiteral("VelomniStudio.html");
 
 bool FolderExists(const QString& folder)
@@ -53,9 +58,11 @@ QString DataFileIn(const QString& folder)
 
 bool TMainForm::CommitPendingEdit()
 {
-    // Leaving the grid makes it finish the edit of the cell being edited.
+    // A value typed into the grid is validated before any command; leaving
+    // the grid then finds nothing left to validate.
+    const bool accepted = ValueEdit->FinishEdit();
     TabSheet1->setFocus(Qt::OtherFocusReason);
-    return true;
+    return accepted;
 }
 
 bool TMainForm::ConfirmSaveChanges()
@@ -77,7 +84,7 @@ bool TMainForm::BuildProject()
 void TMainForm::ClearInspector()
 {
     InspectorUpdating = true;
-    ValueEdit->setRowCount(0);
+    ValueEdit->ClearRows();
     ListView1->clear();
     InspectorUpdating = false;
 }
@@ -112,7 +119,7 @@ void TMainForm::OpenProjectFolder(const QString& chosen)
     ClearInspector();
     if (!load) {
         m_menu->ResetProject();
-        ProjectModified = true;
+        ApplyEdit(ProjectChanged);
     } else {
         // A failed load keeps the flag as it was; the loader has said why.
         const bool wasModified = ProjectModified;
@@ -141,7 +148,7 @@ void TMainForm::NewProject1Click()
     ProjectFolder = WithoutTrailingSeparator(folder);
     ClearInspector();
     m_menu->ResetProject();
-    ProjectModified = true;
+    ApplyEdit(ProjectChanged);
     AfterProjectChange();
 }
 
@@ -172,23 +179,82 @@ void TMainForm::SetCurrentEntry(int index)
     ComboBox1Change();
 }
 
-void TMainForm::RefreshObjectList()
+void TMainForm::SetSelectorEntry(int index)
 {
-    const TObjectList& objects = m_menu->ObjectList();
+    ComboBox1->setCurrentIndex(index);
+}
+
+void TMainForm::ListObjectsInSelector()
+{
+    const int current = CurrentEntry();
     ComboBox1->clear();
     ComboBox1->AddEntry({-1, m_menu->Settings().ApplicationTitle});
+    for (const TVoObject* entry : m_menu->ObjectList()) ComboBox1->AddEntry({entry->ObjectType, entry->Name});
+    ComboBox1->setCurrentIndex(current < ComboBox1->count() ? current : -1);
+}
+
+void TMainForm::RefreshObjectList()
+{
+    ListObjectsInSelector();
+    const TObjectList& objects = m_menu->ObjectList();
     int selected = 0;
     int last = -1;
     for (size_t i = 0; i < objects.size(); ++i) {
-        const TVoObject* entry = objects[i];
-        ComboBox1->AddEntry({entry->ObjectType, entry->Name});
-        if (entry->Selected) {
+        if (objects[i]->Selected) {
             ++selected;
             last = int(i);
         }
     }
     ComboBox1->setCurrentIndex(selected == 0 ? 0 : selected == 1 ? last + 1 : -1);
     ComboBox1Change();
+}
+
+int TMainForm::AddToolKind() const
+{
+    const QToolButton* tools[] = {ToolButton_ImageButton, ToolButton_Image,    ToolButton_SimpleText,
+                                  ToolButton_TextBox,     ToolButton_RichText, ToolButton_Browser};
+    for (int kind = 0; kind < int(std::size(tools)); ++kind)
+        if (tools[kind]->isChecked()) return kind;
+    return -1;
+}
+
+void TMainForm::PressSelectTool()
+{
+    ToolButton_Select->setChecked(true);
+}
+
+void TMainForm::ApplyEdit(EditEffects effects)
+{
+    if (effects & ProjectChanged) ProjectModified = true;
+    if (effects & BackgroundRedraw) m_menu->RedrawBackground();
+    if (effects & SelectorRepaint) ListObjectsInSelector();
+    if (effects & FrameSync)
+        SyncCanvasWindow();
+    else if (effects & CanvasRedraw)
+        RedrawCanvas();
+    RefreshEditItems();
+}
+
+void TMainForm::Edit1Click()
+{
+    m_clipboardHasObjects = ClipboardHasFormat(ClipboardFormat);
+    RefreshEditItems();
+}
+
+void TMainForm::RefreshEditItems()
+{
+    const auto states = EditCommandStates(m_menu->ObjectList(), CurrentEntry(), m_clipboardHasObjects);
+    for (int i = 0; i < kEditCommandCount; ++i) EditItems[size_t(i)]->setEnabled(states[size_t(i)]);
+}
+
+bool TMainForm::EditCommandEnabled(EditCommand command) const
+{
+    return ActionOf(EditItems, command)->isEnabled();
+}
+
+void TMainForm::RunEditCommand(EditCommand command)
+{
+    ::RunEditCommand(EditForm->Interaction(), command);
 }
 
 void TMainForm::ComboBox1Change()
@@ -218,8 +284,7 @@ void TMainForm::ShowCurrentEntry()
     PageControl1->setTabText(0, current < 1 ? QStringLiteral("Start Actions") : QStringLiteral("Click Actions"));
     InspectorUpdating = true;
     ValueEdit->hide();
-    ValueEdit->setRowCount(0);
-    ValueEdit->insertRow(0);
+    m_inspector->Fill(current);
 
     const TObjectList& objects = m_menu->ObjectList();
     bool actionsEditable = true;
@@ -236,6 +301,7 @@ void TMainForm::ShowCurrentEntry()
 
     InspectorUpdating = false;
     ValueEdit->show();
+    RefreshEditItems();
 }
 
 void TMainForm::LoadSettings()
@@ -243,12 +309,12 @@ void TMainForm::LoadSettings()
     const TIniFile ini(StudioSettingsFile());
     // Grid sizes are held to the dialog's range: a size below 1 would break
     // the snapping arithmetic.
-    DisplayGrid = ini.ReadBool(kSettings, QStringLiteral("DISPLAYGRID"), true);
-    SnapToGrid = ini.ReadBool(kSettings, QStringLiteral("SNAPTOGRID"), true);
-    GridSizeX = ClampGridSize(ini.ReadInteger(kSettings, QStringLiteral("GRIDSIZEX"), 8));
-    GridSizeY = ClampGridSize(ini.ReadInteger(kSettings, QStringLiteral("GRIDSIZEY"), 8));
+    DisplayGrid = ini.ReadBool(SettingsKey::SettingsSection, SettingsKey::DisplayGrid, true);
+    SnapToGrid = ini.ReadBool(SettingsKey::SettingsSection, SettingsKey::SnapToGrid, true);
+    GridSizeX = ClampGridSize(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeX, 8));
+    GridSizeY = ClampGridSize(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeY, 8));
     SetCanvasBackground(
-        TColor(ini.ReadInteger(kSettings, QStringLiteral("BACKGROUNDCOLOR"), int(m_canvasBackground))));
+        TColor(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::BackgroundColor, int(m_canvasBackground))));
     m_menu->SetGridDisplay({DisplayGrid, GridSizeX, GridSizeY});
 }
 
@@ -256,11 +322,11 @@ void TMainForm::SaveSettings()
 {
     // Failures are ignored: the values in use stay as they are.
     TIniFile ini(StudioSettingsFile());
-    ini.WriteBool(kSettings, QStringLiteral("DISPLAYGRID"), DisplayGrid);
-    ini.WriteBool(kSettings, QStringLiteral("SNAPTOGRID"), SnapToGrid);
-    ini.WriteInteger(kSettings, QStringLiteral("GRIDSIZEX"), GridSizeX);
-    ini.WriteInteger(kSettings, QStringLiteral("GRIDSIZEY"), GridSizeY);
-    ini.WriteInteger(kSettings, QStringLiteral("BACKGROUNDCOLOR"), int(m_canvasBackground));
+    ini.WriteBool(SettingsKey::SettingsSection, SettingsKey::DisplayGrid, DisplayGrid);
+    ini.WriteBool(SettingsKey::SettingsSection, SettingsKey::SnapToGrid, SnapToGrid);
+    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeX, GridSizeX);
+    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeY, GridSizeY);
+    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::BackgroundColor, int(m_canvasBackground));
 }
 
 void TMainForm::DisplayGrid1Click()
@@ -287,17 +353,22 @@ void TMainForm::GridSize1Click()
     if (DisplayGrid) RedrawCanvas();
 }
 
+bool TMainForm::SelectColor(TColor& color)
+{
+    return ::SelectColor(color, this);
+}
+
 void TMainForm::BackgroundColor1Click()
 {
     TColor color = m_canvasBackground;
-    if (!SelectColor(color, this)) return;
+    if (!SelectColor(color)) return;
     SetCanvasBackground(color);
     SaveSettings();
 }
 
 void TMainForm::HelpDocument1Click()
 {
-    GetShell().Execute(kShellVerbOpen, QDir(ExeFolder).filePath(kHelpDocument));
+    GetShell().Execute(kShellVerbOpen, ProgramFile(kHelpDocument));
 }
 
 void TMainForm::echnicalSupport1Click()

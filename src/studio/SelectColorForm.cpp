@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "studio/SelectColorForm.h"
 
+#include "model/ColorNames.h"
+
 #include "studio/DialogWindow.h"
 
 #include "platform/Dialogs.h"
@@ -54,7 +56,7 @@ TSelectColorForm::TSelectColorForm(QWidget* parent)
     ColorBox1->setItemDelegate(new TColorItemDelegate(ColorBox1));
     ColorBox1->setIconSize(kSwatchIconSize);
     ColorBox1->setMaxVisibleItems(16);
-    for (const TNamedColor& entry : ColorBoxColors())
+    for (const TNamedColor& entry : NamedColors())
         ColorBox1->addItem(SwatchIcon(ColorToQColor(entry.color, palette())),
                            QString::fromLatin1(entry.name), QVariant::fromValue<uint>(entry.color));
     ColorBox1->addItem(SwatchIcon(Qt::black), kCustomColorName, QVariant::fromValue<uint>(clBlack));
@@ -106,7 +108,7 @@ TColor TSelectColorForm::Selected() const
 
 void TSelectColorForm::SetSelected(TColor color)
 {
-    int index = ColorBoxIndexOf(color);
+    int index = NamedColorIndex(color);
     if (index < 0) {
         index = ColorBox1->count() - 1;
         SetCustomEntry(color);

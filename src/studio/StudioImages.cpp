@@ -168,6 +168,34 @@ QPixmap SidebarImage(int index)
                 p.drawLine(QPointF(6, y), QPointF(10, y));
                 p.drawLine(QPointF(12, y), QPointF(18, y));
             }
+        } else if (index == kSidebarWindowImage) {
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(2, 4, 20, 16));
+            p.setBrush(QColor(40, 90, 190));
+            p.drawRect(QRectF(2, 4, 20, 5));
+        } else if (index == kSidebarCommonImage) { // a mouse pointer
+            p.setBrush(kPaper);
+            p.drawPolygon(QPolygonF({QPointF(6, 2), QPointF(6, 20), QPointF(10, 16), QPointF(14, 23),
+                                     QPointF(17, 21), QPointF(13, 15), QPointF(19, 15)}));
+        } else if (index == kSidebarPositionImage) { // a set square
+            p.setBrush(QColor(250, 220, 120));
+            p.drawPolygon(QPolygonF({QPointF(3, 3), QPointF(3, 21), QPointF(21, 21)}));
+            p.drawLine(QPointF(3, 9), QPointF(6, 9));
+            p.drawLine(QPointF(3, 15), QPointF(6, 15));
+        } else if (index == kSidebarSplashImage) { // a picture
+            p.setBrush(QColor(150, 200, 250));
+            p.drawRect(QRectF(2, 4, 20, 16));
+            p.setBrush(QColor(60, 160, 60));
+            p.drawPolygon(QPolygonF({QPointF(3, 19), QPointF(10, 10), QPointF(15, 16), QPointF(21, 19)}));
+        } else if (index == kSidebarBackdropImage) { // a screen
+            p.setBrush(QColor(40, 90, 190));
+            p.drawRect(QRectF(2, 3, 20, 14));
+            p.drawLine(QPointF(12, 17), QPointF(12, 21));
+            p.drawLine(QPointF(7, 21), QPointF(17, 21));
+        } else if (index == kSidebarCurrentRowImage) { // a small arrow head
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::black);
+            p.drawPolygon(QPolygonF({QPointF(6, 6), QPointF(6, 18), QPointF(13, 12)}));
         } else { // the project: a disc
             Disc(p, QPointF(12, 12), 10);
         }

@@ -2,6 +2,7 @@
 #include "studio/StudioSettings.h"
 
 #include "model/ProcessState.h"
+#include "studio/ProgramFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +12,10 @@ QString StudioSettingsPath(const QString& exeFolder)
 {
     const QString name = QStringLiteral("VelomniStudio.ini");
     const QFileInfo folder(exeFolder);
-    if (exeFolder.isEmpty() || !folder.isDir() || folder.isWritable())
+    // An installed studio never writes beside its executable, even where it
+    // could (run by root, or installed below a prefix the user owns).
+    const bool installed = !InstalledDataFolder(exeFolder).isEmpty();
+    if (exeFolder.isEmpty() || !folder.isDir() || (folder.isWritable() && !installed))
         return QDir(exeFolder).filePath(name);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     QDir(config).mkpath(QStringLiteral("Velomni Studio"));

@@ -6,12 +6,12 @@
 #include "controls/RtfReader.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
+#include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -26,8 +26,6 @@ namespace {
 constexpr int kClientWidth = 506;
 constexpr int kClientHeight = 353;
 const QColor kPageColor(236, 236, 236);
-const QString kSystemSection = QStringLiteral("SYSTEM");
-const QString kVersionKey = QStringLiteral("Version");
 
 void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color)
 {
@@ -49,8 +47,7 @@ QFrame* NewRule(QWidget* parent, int y)
 
 QString VersionHistoryFile()
 {
-    if (ExeFolder.isEmpty()) return QString();
-    return QDir(ExeFolder).filePath(QStringLiteral("whatsnew.rtf"));
+    return ProgramFile(QStringLiteral("whatsnew.rtf"));
 }
 
 TTipsForm::TTipsForm(QWidget* parent)
@@ -115,7 +112,7 @@ bool TTipsForm::Prepare(bool startup)
     Image1->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     try {
         const QString acknowledged =
-            TIniFile(StudioSettingsFile()).ReadString(kSystemSection, kVersionKey, QString());
+            TIniFile(StudioSettingsFile()).ReadString(SettingsKey::SystemSection, SettingsKey::Version, QString());
         if (startup && acknowledged == StudioVersion) return false;
         CheckBox1->setHidden(acknowledged == StudioVersion);
         const QString history = VersionHistoryFile();
@@ -131,7 +128,7 @@ bool TTipsForm::Prepare(bool startup)
 void TTipsForm::Finish()
 {
     if (CheckBox1->isHidden() || CheckBox1->isChecked()) return;
-    TIniFile(StudioSettingsFile()).WriteString(kSystemSection, kVersionKey, StudioVersion);
+    TIniFile(StudioSettingsFile()).WriteString(SettingsKey::SystemSection, SettingsKey::Version, StudioVersion);
 }
 
 void ShowVersionHistory(bool startup, QWidget* parent)

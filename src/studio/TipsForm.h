@@ -10,8 +10,8 @@ class QPushButton;
 class QScrollArea;
 class QTextEdit;
 
-// The version history file beside the executable; empty when the
-// executable's folder is unknown.
+// The version history file of the running studio (ProgramFile); empty when
+// the executable's folder is unknown.
 QString VersionHistoryFile();
 
 // The "Version History" window: the history of the running studio version

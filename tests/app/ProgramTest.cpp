@@ -49,8 +49,8 @@ QString CopyOfStudio(const TempDir& dir, const QString& name)
 }
 
 // The two programs and the default icon copied into a folder of their own,
-// as an installed studio has them: a build writes the settings file beside
-// the tool, which must not be the build tree's. Returns the tool.
+// as a studio that is not installed has them: a build writes the settings
+// file beside the tool, which must not be the build tree's. Returns the tool.
 QString InstalledTools(const TempDir& dir)
 {
     const QString cli = dir.File("velomni-cli");

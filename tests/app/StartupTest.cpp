@@ -7,6 +7,7 @@
 #include "player/VelomniForm.h"
 #include "studio/MainForm.h"
 #include "studio/StudioSettings.h"
+#include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -24,16 +25,11 @@ const QString kStudioText = "VelomniStudio.exe";
 // Start-up changes the process-wide state; each test gets it back.
 class StartupTest : public testing::Test {
 protected:
-    void TearDown() override
-    {
-        IsStudio = false;
-        ProjectFolder.clear();
-        ProjectModified = false;
-    }
     TStartupEnvironment Environment(const QString& folder, const QString& versionText) const
     {
         return {QDir(folder).filePath("whatever-name"), versionText, documents.Path()};
     }
+    ProcessStateGuard state;
     TempDir documents;
 };
 
@@ -153,4 +149,47 @@ TEST_F(StartupTest, StudioWithoutAFolderAsksForOneOrEnds)
     boxes.Script({MsgAnswer::Cancel});
     EXPECT_FALSE(studio->close());
     EXPECT_EQ(boxes.Boxes().last().text, "Save changes to project?");
+}
+
+TEST_F(StartupTest, TheStudiosArgumentComesBeforeTheRememberedFolder)
+{
+    TempDir exe, remembered, named;
+    SaveProjectWithCaption(remembered.Path(), "Remembered");
+    const QString dataFile = SaveProjectWithCaption(named.Path(), "Named");
+    TIniFile(StudioSettingsPath(exe.Path())).WriteString("START", "DefaultPath", remembered.Path());
+    RecordingMessageBoxes boxes;
+
+    // A folder, with a trailing separator, and a data file both open the
+    // named project.
+    for (const QString& argument : {named.Path() + "/", dataFile}) {
+        auto form = PrepareStartup({exe.File("x"), kStudioText, documents.Path(), argument});
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(ProjectFolder, named.Path()) << argument.toStdString();
+        EXPECT_EQ(form->windowTitle(), "Named");
+    }
+
+    // An argument that names nothing leaves the usual choice.
+    auto form = PrepareStartup({exe.File("x"), kStudioText, documents.Path(), named.File("gone/velomni.vpj")});
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(ProjectFolder, remembered.Path());
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+
+    // The player shows the menu beside itself whatever it is given.
+    form = PrepareStartup({remembered.File("velomni.exe"), kPlayerText, documents.Path(), named.Path()});
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(ProjectFolder, remembered.Path());
+    EXPECT_EQ(form->windowTitle(), "Remembered");
+}
+
+TEST(StartupArgument, ARelativeArgumentIsTakenFromTheWorkingFolder)
+{
+    TempDir parent;
+    QDir(parent.Path()).mkpath("projects/disc");
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(parent.Path());
+    EXPECT_EQ(ArgumentProjectFolder("projects/disc"), QDir(parent.Path()).filePath("projects/disc"));
+    EXPECT_EQ(ArgumentProjectFolder("projects/./disc/"), QDir(parent.Path()).filePath("projects/disc"));
+    EXPECT_EQ(ArgumentProjectFolder("projects/none"), "");
+    EXPECT_EQ(ArgumentProjectFolder(""), "");
+    QDir::setCurrent(saved);
 }

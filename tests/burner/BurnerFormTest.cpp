@@ -241,7 +241,7 @@ TEST_F(BurnerFixture, SaveIsoFileAsksForTheNameAndReportsTheEnd)
 
     dialogs.saveFiles = {"/tmp/out.iso"};
     form->Button8Click();
-    EXPECT_EQ(dialogs.askedSaveFilters.last(), "ISO File (*.iso)");
+    EXPECT_EQ(dialogs.asked.last(), "save ISO File (*.iso)|*.iso .iso");
     EXPECT_EQ(engine.calls.filter("Start"), QStringList{"StartSaveIso /tmp/out.iso"});
     EXPECT_EQ(engine.volumeLabel, "My Project");
     EXPECT_EQ(form->Panel1->text(), "File name: /tmp/out.iso");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ProcessStateGuard.h"
+#include "support/ProcessStateGuard.h"
 
 #include "controls/BrowserTarget.h"
 #include "controls/VoBrowser.h"
@@ -41,14 +41,14 @@ TEST(Browser, OnlyThePlayerCreatesTheBrowserOnce)
     TempDir project;
     project.Write("index.html", "<p>hi</p>");
     {
-        TProcessStateGuard studio(true, project.Path());
+        ProcessStateGuard studio(true, project.Path());
         TVoBrowser browser;
         browser.SetAddress(QStringLiteral("\\index.html"));
         EXPECT_EQ(browser.View(), nullptr);
     }
     if (QGuiApplication::platformName() == "offscreen")
         GTEST_SKIP() << "the browser engine needs a display";
-    TProcessStateGuard player(false, project.Path());
+    ProcessStateGuard player(false, project.Path());
     TVoBrowser browser;
     browser.SetAddress(QStringLiteral("\\index.html"));
     // Not on screen yet: the browser comes after the panel's first paint.

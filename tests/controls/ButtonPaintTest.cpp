@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ProcessStateGuard.h"
+#include "support/ProcessStateGuard.h"
 #include "RenderTesting.h"
 
 #include "controls/ButtonLayout.h"
@@ -29,7 +29,7 @@ protected:
 
     QImage RenderIn(bool studio)
     {
-        TProcessStateGuard guard(studio, QString());
+        ProcessStateGuard guard(studio, QString());
         return menu.Render();
     }
 
@@ -285,7 +285,7 @@ protected:
 
     QImage Render()
     {
-        TProcessStateGuard guard(false, QString());
+        ProcessStateGuard guard(false, QString());
         return menu.Render();
     }
 

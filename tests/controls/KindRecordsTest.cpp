@@ -2,7 +2,7 @@
 // The kind records of all six controls: their exact bytes, reading them
 // back, and the one box each kind of bad record gives.
 #include "KindRecordTesting.h"
-#include "ProcessStateGuard.h"
+#include "support/ProcessStateGuard.h"
 
 #include "controls/TextControlLook.h"
 #include "controls/VoBrowser.h"
@@ -132,7 +132,7 @@ const std::vector<TKindCase>& KindCases()
 
 // The studio: the rich-text panel loads nothing and the browser stays empty.
 class KindRecords : public testing::Test {
-    TProcessStateGuard m_state{true, QString()};
+    ProcessStateGuard m_state{true, QString()};
 };
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ProcessStateGuard.h"
+#include "support/ProcessStateGuard.h"
 #include "RenderTesting.h"
 
 #include "controls/DesignOutline.h"
@@ -14,7 +14,7 @@ namespace {
 
 QImage OutlineOf(QSize size, bool studio)
 {
-    TProcessStateGuard guard(studio, QString());
+    ProcessStateGuard guard(studio, QString());
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -55,12 +55,12 @@ TEST(DesignOutline, ImageControlWithoutPictureIsOutlinedInTheStudio)
     auto* image = new TVoImage(&menu);
     image->setGeometry(10, 10, 100, 50);
     {
-        TProcessStateGuard guard(true, QString());
+        ProcessStateGuard guard(true, QString());
         const QImage shown = menu.Render();
         ExpectOutlineAround(shown, image->geometry());
         EXPECT_TRUE(AllOf(shown, image->geometry().adjusted(1, 1, -1, -1), kMenuColor));
     }
-    TProcessStateGuard guard(false, QString());
+    ProcessStateGuard guard(false, QString());
     EXPECT_TRUE(AllOf(menu.Render(), image->geometry(), kMenuColor));
 }
 
@@ -71,16 +71,16 @@ TEST(DesignOutline, TransparentSimpleTextIsOutlinedInTheStudio)
     text->setGeometry(10, 10, 100, 50);
     text->SetCaption(QString());
     {
-        TProcessStateGuard guard(true, QString());
+        ProcessStateGuard guard(true, QString());
         ExpectOutlineAround(menu.Render(), text->geometry());
     }
-    TProcessStateGuard guard(false, QString());
+    ProcessStateGuard guard(false, QString());
     EXPECT_TRUE(AllOf(menu.Render(), text->geometry(), kMenuColor));
 }
 
 TEST(ImageExPaint, DrawsThePictureIntoDestRect)
 {
-    TProcessStateGuard guard(false, QString());
+    ProcessStateGuard guard(false, QString());
     TTestMenu menu(QSize(120, 70));
     auto* image = new TImageEx(&menu);
     image->setGeometry(10, 10, 100, 50);
@@ -96,7 +96,7 @@ TEST(ImageExPaint, DrawsThePictureIntoDestRect)
 
 TEST(ImageExPaint, TransparentBitmapShowsTheMenuThroughItsKeyColour)
 {
-    TProcessStateGuard guard(false, QString());
+    ProcessStateGuard guard(false, QString());
     QImage bitmap(20, 20, QImage::Format_RGB32);
     bitmap.fill(Qt::white);
     bitmap.setPixel(10, 10, qRgb(220, 0, 0));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ProcessStateGuard.h"
+#include "support/ProcessStateGuard.h"
 #include "controls/VoRichText.h"
 #include "support/TempDir.h"
 
@@ -14,7 +14,7 @@ TEST(RichTextLoad, ALongFileIsShownFromItsBeginning)
     for (int i = 0; i < 200; ++i) rtf += "Line " + QByteArray::number(i) + "\\par ";
     rtf += "}";
     dir.Write("long.rtf", rtf);
-    TProcessStateGuard player(false, dir.Path());
+    ProcessStateGuard player(false, dir.Path());
     TVoRichText panel(nullptr);
     panel.resize(200, 100);
     panel.SetFileName("\\long.rtf");

@@ -2,7 +2,7 @@
 // The simple text's drawing, the text box's line breaks and how the text
 // controls put their stored fields onto the widget.
 #include "KindRecordTesting.h"
-#include "ProcessStateGuard.h"
+#include "support/ProcessStateGuard.h"
 
 #include "controls/TextControlLook.h"
 #include "controls/VoRichText.h"
@@ -116,12 +116,12 @@ TEST(RichText, FileLoadsOnlyInThePlayerAndAMissingOneEmptiesThePanel)
     QDir(project.Path()).mkdir("docs");
     project.Write("docs/readme.rtf", "{\\rtf1\\ansi Hello there}");
     {
-        TProcessStateGuard studio(true, project.Path());
+        ProcessStateGuard studio(true, project.Path());
         TVoRichText panel;
         panel.SetFileName(QStringLiteral("\\docs\\readme.rtf"));
         EXPECT_TRUE(panel.toPlainText().isEmpty());
     }
-    TProcessStateGuard player(false, project.Path());
+    ProcessStateGuard player(false, project.Path());
     TVoRichText panel;
     panel.SetFileName(QStringLiteral("\\docs\\readme.rtf"));
     EXPECT_TRUE(panel.toPlainText().contains("Hello there")) << panel.toPlainText().toStdString();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "model/ColorNames.h"
 #include "model/Color.h"
 #include "model/Cursor.h"
 #include "model/VoFont.h"
@@ -64,4 +65,15 @@ TEST(Fonts, StyleBitsBecomeQtFontFlags)
     EXPECT_FALSE(q.italic());
     EXPECT_FALSE(q.underline());
     EXPECT_TRUE(q.strikeOut());
+}
+
+TEST(ColorNames, FiftyNamedColoursAndCustomForEveryOtherValue)
+{
+    EXPECT_EQ(NamedColors().size(), 50u);
+    EXPECT_EQ(ColorName(0xFF00000F), "Button Face");
+    EXPECT_EQ(ColorName(0xFF000015), "3D Dark Shadow");
+    EXPECT_EQ(ColorName(0xF0CAA6), "Sky Blue");
+    EXPECT_EQ(ColorName(0x123456), "Custom");
+    EXPECT_EQ(ColorName(0x1FFFFFFF), "Custom");
+    EXPECT_EQ(ColorName(0xFF000019), "Custom");
 }

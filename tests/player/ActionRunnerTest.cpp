@@ -5,6 +5,7 @@
 #include "model/ProcessState.h"
 #include "model/VoObject.h"
 #include "player/SoundChannels.h"
+#include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShell.h"
 
@@ -49,15 +50,10 @@ QString Native(const QString& path)
 
 class ActionRunnerTest : public testing::Test {
 protected:
-    ActionRunnerTest() : m_folder(ProjectFolder), m_exit(ExitRequested)
+    ActionRunnerTest()
     {
         ProjectFolder = Native("/disc");
         ExitRequested = false;
-    }
-    ~ActionRunnerTest() override
-    {
-        ProjectFolder = m_folder;
-        ExitRequested = m_exit;
     }
 
     void Run(quint8 kind, const QString& text = QString())
@@ -77,10 +73,7 @@ protected:
     RecordingSounds sounds;
     int closes = 0;
     TActionRunner runner{sounds, [this] { ++closes; }};
-
-private:
-    QString m_folder;
-    bool m_exit;
+    ProcessStateGuard state;
 };
 
 TEST_F(ActionRunnerTest, FileKindsResolveAgainstTheProjectFolderWithOrWithoutBackslash)

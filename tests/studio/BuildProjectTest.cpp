@@ -9,7 +9,8 @@
 #include "model/ProcessState.h"
 #include "platform/VersionInfo.h"
 #include "platform/VersionTree.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
+#include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
 
@@ -83,13 +84,6 @@ protected:
         ASSERT_FALSE(StudioVersion.isEmpty());
         ProjectModified = true;
     }
-    void TearDown() override
-    {
-        ProjectFolder = savedProjectFolder;
-        ExeFolder = savedExeFolder;
-        StudioVersion = savedStudioVersion;
-        ProjectModified = savedModified;
-    }
 
     bool Run(const QString& playerSource) { return BuildProject(document, playerSource); }
     bool Run() { return Run(fixture); }
@@ -110,11 +104,7 @@ protected:
         return texts.join('\n').toStdString();
     }
 
-    const QString savedProjectFolder = ProjectFolder;
-    const QString savedExeFolder = ExeFolder;
-    const QString savedStudioVersion = StudioVersion;
-    const bool savedModified = ProjectModified;
-
+    ProcessStateGuard state;
     const QString fixture = QStringLiteral(VERSION_FIXTURE);
     TempDir project, studio;
     TProjectDocument document;

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The studio's main window: the project lifecycle, the object selector,
 // the settings file and the commands of its menus.
+#include "inspector/PropertyGrid.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
 #include "model/VoObject.h"
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
-#include "studio/CanvasPicture.h"
+#include "canvas/EditForm.h"
 #include "studio/MainForm.h"
 #include "studio/ObjectSelector.h"
 #include "studio/StudioSettings.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
+#include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedDialogs.h"
@@ -36,7 +38,6 @@ class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_saved = {IsStudio, ExeFolder, ProjectFolder, ProjectModified, StudioVersion};
         IsStudio = true;
         ExeFolder = exe.Path();
         ProjectFolder = project.Path();
@@ -45,11 +46,7 @@ protected:
         form->SetPlayerSource(VERSION_FIXTURE);
         StudioVersion = ReadFileVersion(VERSION_FIXTURE);
     }
-    void TearDown() override
-    {
-        form.reset();
-        std::tie(IsStudio, ExeFolder, ProjectFolder, ProjectModified, StudioVersion) = m_saved;
-    }
+    void TearDown() override { form.reset(); }
 
     // A data file with the given objects (kind, name, selected) in a folder.
     static void WriteProject(const QString& folder, const QString& title, QList<int> kinds = {})
@@ -67,14 +64,12 @@ protected:
         return texts;
     }
 
+    ProcessStateGuard state;
     TempDir exe, project, other;
     RecordingMessageBoxes boxes;
     ScriptedDialogs dialogs;
     RecordingShell shell;
     std::unique_ptr<TMainForm> form;
-
-private:
-    std::tuple<bool, QString, QString, bool, QString> m_saved;
 };
 
 } // namespace
@@ -232,7 +227,7 @@ TEST_F(MainFormTest, SelectorNamesTheProjectAndEachObjectAndFollowsTheSelection)
     EXPECT_EQ(form->PageControl1->tabText(0), "Start Actions");
     ASSERT_EQ(form->ListView1->topLevelItemCount(), 1);
     EXPECT_EQ(form->ListView1->topLevelItem(0)->text(0), "Exit");
-    EXPECT_EQ(form->ValueEdit->rowCount(), 1);
+    EXPECT_EQ(form->ValueEdit->rowCount(), 28); // the project's rows
 
     // One selected object becomes current and lists its click actions.
     button->Selected = true;
@@ -290,8 +285,6 @@ TEST_F(MainFormTest, SettingsFileReadsDefaultsClampsGridSizesAndWritesAllFiveKey
     EXPECT_TRUE(form->SnaptoGrid1->isChecked());
     EXPECT_EQ(TempDir::Read(ini.FileName()).replace("\r", ""),
               "[SETTINGS]\nDISPLAYGRID=1\nSNAPTOGRID=1\nGRIDSIZEX=99\nGRIDSIZEY=2\nBACKGROUNDCOLOR=197121\n");
-    GridSizeX = GridSizeY = 8;
-    DisplayGrid = SnapToGrid = true;
 }
 
 TEST_F(MainFormTest, DisplayGridRedrawsTheCanvasWithOrWithoutTheGrid)

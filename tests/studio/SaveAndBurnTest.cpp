@@ -6,7 +6,7 @@
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
 #include "studio/MainForm.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 #include "support/ModalWindows.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShell.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The colour picker: palette table and drawing, value label, colour list,
 // and the dialog driven through its real widgets.
+#include "model/ColorNames.h"
 #include "studio/ColorPalette.h"
 #include "studio/SelectColorForm.h"
 #include "support/ModalWindows.h"
@@ -64,15 +65,15 @@ TEST(ColorPalette, SwatchesAreOutlinedAndFilledFromTheTable)
 
 TEST(ColorPalette, ListNamesItsColoursByStoredValue)
 {
-    const auto colors = ColorBoxColors();
+    const auto colors = NamedColors();
     ASSERT_EQ(colors.size(), 50u);
-    EXPECT_STREQ(colors[ColorBoxIndexOf(0x000080)].name, "clMaroon");
-    EXPECT_STREQ(colors[ColorBoxIndexOf(0xF0CAA6)].name, "clSkyBlue");
-    EXPECT_STREQ(colors[ColorBoxIndexOf(clSystemColor + 0)].name, "clScrollBar");
-    EXPECT_STREQ(colors[ColorBoxIndexOf(clBtnFace)].name, "clBtnFace");
-    EXPECT_STREQ(colors[ColorBoxIndexOf(clSystemColor + 30)].name, "clMenuBar");
-    EXPECT_EQ(ColorBoxIndexOf(clSystemColor + 25), -1);
-    EXPECT_EQ(ColorBoxIndexOf(0x010000FF), -1); // a stray top byte is another value
+    EXPECT_STREQ(colors[NamedColorIndex(0x000080)].name, "Maroon");
+    EXPECT_STREQ(colors[NamedColorIndex(0xF0CAA6)].name, "Sky Blue");
+    EXPECT_STREQ(colors[NamedColorIndex(clSystemColor + 0)].name, "Scroll Bar");
+    EXPECT_STREQ(colors[NamedColorIndex(clBtnFace)].name, "Button Face");
+    EXPECT_STREQ(colors[NamedColorIndex(clSystemColor + 30)].name, "Menu Bar");
+    EXPECT_EQ(NamedColorIndex(clSystemColor + 25), -1);
+    EXPECT_EQ(NamedColorIndex(0x010000FF), -1); // a stray top byte is another value
 }
 
 TEST(SelectColor, OpeningShowsTheEntryTheLabelAndTheSwatch)
@@ -82,7 +83,7 @@ TEST(SelectColor, OpeningShowsTheEntryTheLabelAndTheSwatch)
     palette.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));
     form.setPalette(palette);
     form.Open(clBtnFace);
-    EXPECT_EQ(form.ColorBox1->currentText(), "clBtnFace");
+    EXPECT_EQ(form.ColorBox1->currentText(), "Button Face");
     EXPECT_EQ(form.Label1->text(), "R: 1 G: 2 B: 3  HEX: FF00000F");
     EXPECT_EQ(form.ScrollBox1->palette().color(QPalette::Window), QColor(1, 2, 3));
 
@@ -103,7 +104,7 @@ TEST(SelectColor, PaletteClicksSelectExceptOnOutlines)
     for (const QPoint outline : {QPoint(70, 100), QPoint(69, 100), QPoint(100, 90)}) shown.Click(outline);
     EXPECT_EQ(shown.form.Selected(), 0x0066FFu);
     shown.Click(Swatch(0, 2), Qt::RightButton); // C0C0C0 has a name
-    EXPECT_EQ(shown.form.ColorBox1->currentText(), "clSilver");
+    EXPECT_EQ(shown.form.ColorBox1->currentText(), "Silver");
 }
 
 TEST(SelectColor, ResultOnlyWhenConfirmedWithAnotherColour)
@@ -140,7 +141,7 @@ TEST(SelectColor, CustomAndPreviewAskTheColourDialogFromTheDrawnColour)
     QTest::mouseClick(shown.form.ScrollBox1, Qt::LeftButton); // cancelled
     EXPECT_EQ(shown.form.Selected(), 0x563412u);
     QTest::mouseClick(shown.form.ScrollBox1, Qt::LeftButton);
-    EXPECT_EQ(shown.form.ColorBox1->currentText(), "clBlue");
+    EXPECT_EQ(shown.form.ColorBox1->currentText(), "Blue");
     EXPECT_EQ(dialogs.askedColors, (QList<QRgb>{face, 0x123456u, 0x123456u}));
 }
 

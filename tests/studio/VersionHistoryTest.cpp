@@ -5,9 +5,10 @@
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "studio/StudioSettings.h"
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 #include "studio/TipsForm.h"
 #include "support/ModalWindows.h"
+#include "support/ProcessStateGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -59,27 +60,17 @@ class VersionHistoryTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_exeFolder = ExeFolder;
-        m_version = StudioVersion;
         ExeFolder = folder.Path();
         StudioVersion = kRunningVersion;
         folder.Write("whatsnew.rtf", kHistory);
-    }
-    void TearDown() override
-    {
-        ExeFolder = m_exeFolder;
-        StudioVersion = m_version;
     }
     QString Acknowledged() const
     {
         return TIniFile(StudioSettingsFile()).ReadString("SYSTEM", "Version", "<none>");
     }
 
+    ProcessStateGuard state;
     TempDir folder;
-
-private:
-    QString m_exeFolder;
-    QString m_version;
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QStringList>
 
-// Answers folder choices from a script and records what was asked.
+// Answers the dialogs from a script and records what was asked.
 // Installs itself as the dialogs service for its lifetime.
 class ScriptedDialogs final : public Dialogs {
 public:
@@ -25,15 +25,39 @@ public:
         return colors.isEmpty() ? std::nullopt : colors.takeFirst();
     }
 
-    QString ChooseSaveFile(QWidget*, const QString& filter) override
+    QString ChooseFolderUnder(QWidget*, const QString& title, const QString& root) override
     {
-        askedSaveFilters << filter;
+        asked << title + QStringLiteral(" @ ") + root;
+        return foldersUnder.isEmpty() ? QString() : foldersUnder.takeFirst();
+    }
+
+    QString OpenFile(QWidget*, const QString& filter, const QString& startFile, const QString& startFolder,
+                     const QString& title = QString()) override
+    {
+        asked << (title.isEmpty() ? QString() : title + QLatin1Char(' ')) + QStringLiteral("open ") + filter +
+                     QStringLiteral(" @ ") +
+                     (startFile.isEmpty() ? QStringLiteral("folder ") + startFolder : startFile);
+        return openFiles.isEmpty() ? QString() : openFiles.takeFirst();
+    }
+
+    QString SaveFile(QWidget*, const QString& filter, const QString& defaultSuffix) override
+    {
+        asked << QStringLiteral("save ") + filter + QStringLiteral(" .") + defaultSuffix;
         return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
     }
 
+    std::optional<QFont> ChooseFont(QWidget*, const QFont& start) override
+    {
+        askedFonts << start;
+        return fonts.isEmpty() ? std::nullopt : fonts.takeFirst();
+    }
+
     QStringList folders; // the next choices; an empty string cancels
-    QStringList saveFiles; // the next file names to save to; an empty string cancels
-    QStringList askedSaveFilters;
+    QStringList foldersUnder; // the next choices inside a root; empty cancels
+    QStringList openFiles; // the next files to open; empty cancels
+    QStringList saveFiles; // the next files to save to; empty cancels
+    QList<std::optional<QFont>> fonts; // nullopt cancels
+    QList<QFont> askedFonts;
     QList<std::optional<QRgb>> colors; // the next colour choices; nullopt cancels
     QList<QRgb> askedColors;
     QStringList asked;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "studio/StudioState.h"
+#include "model/StudioState.h"
 
 QString StudioVersion;
 bool DisplayGrid = true;

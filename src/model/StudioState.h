@@ -3,7 +3,8 @@
 
 #include <QString>
 
-// The studio's process-wide state, beside that of start-up.
+// The studio's process-wide state, beside that of start-up. It lives with
+// the model because the canvas and the inspector read it as well.
 extern QString StudioVersion;   // FileVersion of the running executable; empty without one
 extern bool DisplayGrid;        // draw the grid on the canvas
 extern bool SnapToGrid;         // snap new objects and drags to the grid

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "canvas/SelectionMarks.h"
+
+#include "canvas/CanvasGeometry.h"
+
+#include <QImage>
+#include <QRect>
+
+namespace {
+
+constexpr QRgb kHandleFill = 0xFF808080;
+constexpr QRgb kHandleEdge = 0xFF000000;
+
+void XorPixel(QImage& image, int x, int y)
+{
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
+    if ((x + y) % 2 != 0) return;
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    line[x] ^= 0x00FFFFFF;
+}
+
+void DrawHandle(QImage& image, QPoint centre)
+{
+    const QRect outer(centre.x() - 4, centre.y() - 4, 8, 8);
+    const QRect clipped = outer.intersected(image.rect());
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = clipped.left(); x <= clipped.right(); ++x) {
+            const bool edge = x == outer.left() || x == outer.right() || y == outer.top() || y == outer.bottom();
+            line[x] = edge ? kHandleEdge : kHandleFill;
+        }
+    }
+}
+
+} // namespace
+
+void XorDottedRect(QImage& image, const QRect& r)
+{
+    if (r.width() <= 0 || r.height() <= 0) return;
+    for (int x = r.left(); x <= r.right(); ++x) {
+        XorPixel(image, x, r.top());
+        if (r.bottom() != r.top()) XorPixel(image, x, r.bottom());
+    }
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+        XorPixel(image, r.left(), y);
+        if (r.right() != r.left()) XorPixel(image, r.right(), y);
+    }
+}
+
+void DrawSelectionMarks(QImage& picture, const TObjectList& objects, int currentEntry)
+{
+    for (size_t i = 0; i < objects.size(); ++i) {
+        const TVoObject* entry = objects[i];
+        if (!entry || !entry->Selected || !entry->Control) continue;
+        const QRect bounds = entry->Control->Bounds();
+        if (currentEntry == int(i) + 1)
+            for (int grow = 3; grow >= 0; --grow) XorDottedRect(picture, bounds.adjusted(-grow, -grow, grow, grow));
+        for (const QPoint& point : MarkHandlePoints(bounds)) DrawHandle(picture, point);
+    }
+}

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "inspector/RowSet.h"
+
+class TInspectorHost;
+class TPropertyGrid;
+class TVelomniForm;
+struct TVoObject;
+
+// The first rows of the row groups, or kNoGroup when the current entry
+// has no such group; the key column paints their group images.
+constexpr int kNoGroup = -1000;
+struct TRowMarkers {
+    int FirstPositionRow = kNoGroup;
+    int FirstCommonRow = kNoGroup;
+    int FirstWindowRow = kNoGroup;
+    int FirstSplashRow = kNoGroup;
+    int FirstBackdropRow = kNoGroup;
+};
+
+// Group images of the key column.
+enum : int {
+    kProjectGroupImage = 0,
+    kWindowGroupImage = 1,
+    kCommonGroupImage = 2,
+    kPositionGroupImage = 3,
+    kSplashGroupImage = 12,
+    kBackdropGroupImage = 13,
+    kFirstKindGroupImage = 6,
+};
+
+// The property inspector: fills the grid with the rows of the selector's
+// current entry and routes the grid's events to the row that raised them.
+// Every edit goes straight into the menu window's settings or the
+// object's control and hands its effects to the host.
+class TInspector {
+public:
+    TInspector(TPropertyGrid& grid, TInspectorHost& host, TVelomniForm& menu);
+
+    // Rebuilds the rows: the project for entry 0, object entry - 1 above
+    // that, one empty row for none (-1).
+    void Fill(int currentEntry);
+    const TRowMarkers& Markers() const { return m_markers; }
+    int CurrentEntry() const { return m_entry; }
+
+    // The row sets, each appended to the grid in its stored order.
+    void FillProjectRows();
+    void FillKindRows(TVoObject& entry);
+    void FillCommonRows(TVoObject* entry);
+    void FillPositionRows(TVoObject* entry);
+
+private:
+    void ValueEditStringsChange(int row);
+    void ValueEditEditButtonClick(int row);
+    bool ValueEditValidate(int row);
+    const TPropertyRow* RowAt(int row);
+
+    TPropertyGrid& m_grid;
+    TInspectorHost& m_host;
+    TVelomniForm& m_menu;
+    TRowSet m_rows;
+    TRowMarkers m_markers;
+    int m_entry = -1;
+};

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The project's rows: title, disc, splash, backdrop and the menu window.
+#include "inspector/Inspector.h"
+
+#include "inspector/InspectorHost.h"
+#include "inspector/ProjectFileChooser.h"
+#include "model/ErrorReports.h"
+#include "model/GraphicClasses.h"
+#include "model/ProcessState.h"
+#include "model/Picture.h"
+#include "platform/Dialogs.h"
+#include "player/VelomniForm.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kDiscIconText = QStringLiteral("[velomni.ico]");
+
+QString FormIconText(const TPicture& icon)
+{
+    return icon.Empty() ? QStringLiteral("[Default]") : PictureText(icon);
+}
+
+// The disc icon is the file velomni.ico in the project folder: a chosen
+// icon is copied there; the data file does not change.
+void ChooseDiscIcon(QWidget* parent)
+{
+    const QString iconPath = QDir(ProjectFolder).filePath(QStringLiteral("velomni.ico"));
+    const QString chosen = GetDialogs().OpenFile(parent, QStringLiteral("Icons (*.ico)|*.ico"), iconPath, QString(),
+                                                 QStringLiteral("Select Icon File"));
+    if (chosen.isEmpty()) return;
+    if (QDir::cleanPath(chosen).compare(QDir::cleanPath(iconPath), Qt::CaseInsensitive) == 0) return;
+    if (const auto error = CopyFileSafely(chosen, iconPath))
+        ShowErrorBox(QStringLiteral("Failed to copy icon file: ") + *error);
+}
+
+} // namespace
+
+void TInspector::FillProjectRows()
+{
+    TProjectSettings& s = m_menu.Settings();
+    TVelomniForm& menu = m_menu;
+    TInspectorHost& host = m_host;
+    TRowSet& rows = m_rows;
+    constexpr EditEffects kBackground = BackgroundRedraw | ProjectChanged | CanvasRedraw;
+
+    rows.Text(QStringLiteral("ApplicationTitle"), s.ApplicationTitle,
+              [&s](const QString& text) { s.ApplicationTitle = text; }, SelectorRepaint | ProjectChanged);
+    rows.Add({QStringLiteral("CDIcon"), kDiscIconText, RowEdit::Ellipsis, true},
+             {{}, [&host](int) { ChooseDiscIcon(host.DialogParent()); }, {}});
+    rows.Text(QStringLiteral("CDLabel"), s.CDLabel, [&s](const QString& text) { s.CDLabel = text; }, ProjectChanged);
+
+    m_markers.FirstSplashRow = rows.Next();
+    rows.Picture(QStringLiteral("SplashScreenImage"), [&s] { return s.SplashScreenImage; },
+                 [&s](const TPicture& picture) { s.SplashScreenImage = picture; }, ProjectChanged);
+    TGridRow time{QStringLiteral("SplashScreenTime(s)"), QString::number(s.SplashScreenTime)};
+    for (int seconds = 1; seconds <= 15; ++seconds) time.pickList << QString::number(seconds);
+    rows.Add(time, {[&s, &host, list = time.pickList](int, const QString& text) {
+                        if (list.contains(text)) s.SplashScreenTime = text.toInt();
+                        host.ApplyEdit(ProjectChanged);
+                    },
+                    {},
+                    {}});
+
+    m_markers.FirstBackdropRow = rows.Next();
+    rows.Bool(QStringLiteral("FullScreenBack"), s.FullScreenBack, [&s](bool on) { s.FullScreenBack = on; },
+              ProjectChanged);
+    rows.Color(QStringLiteral("FullScreenBackColor"), [&s] { return s.FullScreenBackColor; },
+               [&s](TColor color) { s.FullScreenBackColor = color; }, ProjectChanged);
+    rows.List(QStringLiteral("FullScreenBackGradientStyle"), GradientStyleTable(), s.FullScreenBackGradientStyle,
+              [&s](int code) { s.FullScreenBackGradientStyle = quint8(code); }, ProjectChanged);
+    rows.Color(QStringLiteral("FullScreenBackGradientColor"), [&s] { return s.FullScreenBackGradientColor; },
+               [&s](TColor color) { s.FullScreenBackGradientColor = color; }, ProjectChanged);
+    rows.Picture(QStringLiteral("FullScreenBackImage"), [&s] { return s.FullScreenBackImage; },
+                 [&s](const TPicture& picture) { s.FullScreenBackImage = picture; }, ProjectChanged);
+    rows.List(QStringLiteral("FullScreenBackImageStyle"), ImageStyleTable(), s.FullScreenBackImageStyle,
+              [&s](int code) { s.FullScreenBackImageStyle = quint8(code); }, ProjectChanged);
+
+    m_markers.FirstWindowRow = rows.Next();
+    rows.Text(QStringLiteral("FormCaption"), s.FormCaption, [&s](const QString& text) { s.FormCaption = text; },
+              ProjectChanged | FrameSync);
+    rows.Add({QStringLiteral("FormIcon"), FormIconText(s.FormIcon), RowEdit::Ellipsis, true},
+             {{},
+              [&rows, &menu, &s, &host](int row) {
+                  // The dialog works on an icon holder: an empty one still
+                  // holds the icon class, so a loaded icon keeps it.
+                  TPicture holder = s.FormIcon;
+                  if (!holder.Graphic()) holder.SetGraphic(NewGraphic(GraphicKind::Icon));
+                  if (!host.EditPicture(holder, true)) return;
+                  menu.SetWindowIcon(holder);
+                  rows.Grid().SetValue(row, FormIconText(s.FormIcon));
+                  host.ApplyEdit(ProjectChanged | FrameSync);
+              },
+              {}});
+    rows.List(QStringLiteral("FormPosition"), FormPositionTable(), s.FormPosition,
+              [&s](int code) { s.FormPosition = quint8(code); }, ProjectChanged);
+    TGridRow border{QStringLiteral("BorderStyle"), BorderText(s.BorderStyle, s.BorderIcons)};
+    border.readOnly = true;
+    border.pickList = BorderPickList();
+    rows.Add(border, {[&s, &host](int, const QString& text) {
+                          if (const auto choice = BorderFromText(text)) {
+                              s.BorderIcons = choice->borderIcons;
+                              s.BorderStyle = choice->borderStyle;
+                          }
+                          host.ApplyEdit(ProjectChanged | FrameSync);
+                      },
+                      {},
+                      {}});
+    rows.Color(QStringLiteral("BackColor"), [&s] { return s.BackColor; },
+               [&s](TColor color) { s.BackColor = color; }, kBackground);
+    rows.List(QStringLiteral("GradientStyle"), GradientStyleTable(), s.GradientStyle,
+              [&s](int code) { s.GradientStyle = quint8(code); }, kBackground);
+    rows.Color(QStringLiteral("GradientColor"), [&s] { return s.GradientColor; },
+               [&s](TColor color) { s.GradientColor = color; }, kBackground);
+    rows.Picture(QStringLiteral("BackImage"), [&s] { return s.BackImage; },
+                 [&s](const TPicture& picture) { s.BackImage = picture; }, kBackground);
+    rows.List(QStringLiteral("BackImageStyle"), ImageStyleTable(), s.BackImageStyle,
+              [&s](int code) { s.BackImageStyle = quint8(code); }, kBackground);
+    rows.Bool(QStringLiteral("Transparent"), s.Transparent, [&s](bool on) { s.Transparent = on; }, ProjectChanged);
+    rows.Color(QStringLiteral("TransparentColor"), [&s] { return s.TransparentColor; },
+               [&s](TColor color) { s.TransparentColor = color; }, ProjectChanged | CanvasRedraw);
+}

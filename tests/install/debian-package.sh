@@ -1,0 +1,34 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Makes the Debian package of the build into a folder of its own and checks
+# it: lintian finds no error, the library dependencies were found, and the
+# stripped studio still carries the version information that makes it the
+# studio.
+#   debian-package.sh CPACK BUILD_DIR
+set -eu
+cpack="$1"
+build="$2"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "debian-package: $*" >&2; exit 1; }
+
+(cd "$build" && "$cpack" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1) || fail "cpack failed: $(cat "$tmp/cpack.log")"
+deb="$(ls "$tmp"/out/velomni-studio_*.deb)"
+[ -f "$deb" ] || fail "no package in $tmp/out"
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for library in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins; do
+  echo "$depends" | grep -q "$library" || fail "Depends lacks $library"
+done
+
+# Errors fail the test; warnings are shown.
+lintian --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1 || true
+cat "$tmp/lintian.log"
+! grep -q "^E: " "$tmp/lintian.log" || fail "lintian reports errors"
+
+dpkg-deb -x "$deb" "$tmp/root"
+file "$tmp/root/usr/bin/velomni-studio" | grep -q ", stripped" || fail "the studio is not stripped"
+QT_QPA_PLATFORM=offscreen HOME="$tmp" "$tmp/root/usr/bin/velomni-cli" version "$tmp/root/usr/bin/velomni-studio" |
+  grep -qx "OriginalFilename=VelomniStudio.exe" || fail "the stripped studio lost its version information"
+echo "debian-package: ok"

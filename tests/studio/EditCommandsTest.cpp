@@ -1,0 +1,368 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The Edit menu in the studio: the clipboard, deleting, the painting order
+// and the arrangement commands, with their enabling and their effects.
+#include "canvas/EditForm.h"
+#include "inspector/PropertyGrid.h"
+#include "model/Kinds.h"
+#include "model/ObjectClipboard.h"
+#include "model/ProjectFile.h"
+#include "model/VoStream.h"
+#include "player/VelomniForm.h"
+#include "studio/MainForm.h"
+#include "studio/ObjectSelector.h"
+#include "support/ProcessStateGuard.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+class EditCommandsTest : public testing::Test {
+protected:
+    EditCommandsTest()
+    {
+        IsStudio = true;
+        ExeFolder = exe.Path();
+        ProjectFolder = project.Path();
+        SnapToGrid = true;
+        GridSizeX = GridSizeY = 8;
+        QGuiApplication::clipboard()->clear();
+        form = std::make_unique<TMainForm>(std::make_unique<TVelomniForm>());
+        form->SyncCanvasWindow();
+        ProjectModified = false;
+    }
+
+    TVelomniForm& Menu() { return form->MenuWindow(); }
+    TObjectList& Objects() { return Menu().ObjectList(); }
+    TVoObject* Add(int kind, const QRect& bounds)
+    {
+        TVoObject* entry = Menu().AddObject(kind, bounds.left(), bounds.top());
+        entry->Control->SetBounds(bounds);
+        entry->Selected = false;
+        return entry;
+    }
+    // Selects the objects at the indexes; the first is the current entry.
+    void Select(std::initializer_list<int> indexes)
+    {
+        for (TVoObject* entry : Objects()) entry->Selected = false;
+        for (int i : indexes) Objects()[size_t(i)]->Selected = true;
+        form->ListObjectsInSelector();
+        form->SetSelectorEntry(*indexes.begin() + 1);
+    }
+    QStringList Names()
+    {
+        QStringList names;
+        for (const TVoObject* entry : Objects()) names << entry->Name;
+        return names;
+    }
+    std::vector<bool> Selection()
+    {
+        std::vector<bool> flags;
+        for (const TVoObject* entry : Objects()) flags.push_back(entry->Selected);
+        return flags;
+    }
+    bool Enabled(EditCommand command) { return ActionOf(form->EditItems, command)->isEnabled(); }
+    // A clipboard block as a copy in another studio would make it.
+    static void PutBlock(const QByteArray& records, qint32 count)
+    {
+        TMemoryStream stream;
+        stream.WriteI32(count);
+        stream.WriteBytes(records);
+        stream.Seek(0);
+        PutStreamOnClipboard(stream, ClipboardFormat);
+    }
+    static QByteArray RecordOf(TVoObject& entry)
+    {
+        TMemoryStream stream;
+        EXPECT_TRUE(WriteObjectRecord(stream, entry));
+        return stream.Data();
+    }
+
+    ProcessStateGuard state;
+    TempDir exe, project;
+    RecordingMessageBoxes boxes;
+    std::unique_ptr<TMainForm> form;
+};
+
+using Flags = std::vector<bool>;
+
+} // namespace
+
+TEST_F(EditCommandsTest, CopyThenPasteThreeTimesStepsEightPixelsEachTime)
+{
+    Add(okButton, {10, 20, 80, 30});
+    Add(okButton, {620, 380, 40, 30}); // near the corner: held inside
+    Select({0, 1});
+    form->Copy1Click();
+    EXPECT_EQ(PasteOffset, 8);
+    EXPECT_FALSE(ProjectModified);
+
+    for (int paste = 1; paste <= 3; ++paste) {
+        form->Paste1Click();
+        ASSERT_EQ(Objects().size(), size_t(2 + 2 * paste));
+        const TVoObject* first = Objects()[size_t(2 * paste)];
+        const TVoObject* second = Objects()[size_t(2 * paste + 1)];
+        EXPECT_EQ(first->Control->Bounds().topLeft(), QPoint(10 + 8 * paste, 20 + 8 * paste));
+        const QSize surface = Menu().ScrollBox1()->size();
+        EXPECT_EQ(second->Control->Bounds().topLeft(), QPoint(surface.width() - 40, surface.height() - 30));
+        // Only the objects this paste added are selected; the last is current.
+        Flags expected(Objects().size(), false);
+        expected[size_t(2 * paste)] = expected[size_t(2 * paste + 1)] = true;
+        EXPECT_EQ(Selection(), expected);
+        EXPECT_EQ(form->CurrentEntry(), 2 * paste + 2);
+    }
+    EXPECT_EQ(PasteOffset, 32);
+    EXPECT_TRUE(ProjectModified);
+    EXPECT_EQ(Names(), (QStringList{"Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "Button7",
+                                    "Button8"}));
+    EXPECT_EQ(form->ComboBox1->count(), 9);
+    EXPECT_EQ(form->ComboBox1->Entry(8).text, "Button8");
+}
+
+TEST_F(EditCommandsTest, PastedGraphicsGoBehindTheWindowedObjectsAndNewNamesOnlyWhenTaken)
+{
+    TVoObject* box = Add(okTextBox, {200, 200, 100, 60});
+    box->Name = "Notes";
+    TVoObject* button = Add(okButton, {10, 10, 80, 30});
+    button->Name = "Play";
+    Menu().SortObjectList();
+    Select({0});
+    form->Copy1Click();
+
+    // Into an empty project the names stay as they were.
+    Menu().ResetProject();
+    form->RefreshObjectList();
+    form->Paste1Click();
+    EXPECT_EQ(Names(), QStringList{"Play"});
+
+    Add(okTextBox, {300, 300, 100, 60});
+    form->Paste1Click();
+    EXPECT_EQ(Names(), (QStringList{"Play", "Button1", "TextBox1"}));
+    EXPECT_EQ(Selection(), (Flags{false, true, false}));
+    EXPECT_EQ(form->CurrentEntry(), 2);
+}
+
+TEST_F(EditCommandsTest, ABlockCopiedElsewhereIsFirstPastedWhereItWas)
+{
+    TVelomniForm elsewhere;
+    TVoObject* original = elsewhere.AddObject(okImage, 0, 0);
+    original->Control->SetBounds({50, 60, 40, 40});
+    PutBlock(RecordOf(*original), 1);
+    EXPECT_EQ(PasteOffset, 0);
+
+    form->Edit1Click();
+    EXPECT_TRUE(Enabled(EditCommand::Paste));
+    form->Paste1Click();
+    form->Paste1Click();
+    ASSERT_EQ(Objects().size(), 2u);
+    EXPECT_EQ(Objects()[0]->Control->Bounds().topLeft(), QPoint(50, 60));
+    EXPECT_EQ(Objects()[1]->Control->Bounds().topLeft(), QPoint(58, 68));
+    EXPECT_EQ(Names(), (QStringList{"Image1", "Image2"}));
+}
+
+TEST_F(EditCommandsTest, ADamagedBlockAddsNothingAndLeavesTheProjectAsItWas)
+{
+    Add(okButton, {10, 10, 80, 30});
+    Add(okText, {100, 100, 80, 30});
+    Select({1});
+    PasteOffset = 16;
+    TVelomniForm elsewhere;
+    QByteArray record = RecordOf(*elsewhere.AddObject(okImage, 5, 5));
+
+    for (const qint32 count : {3, 0x7FFFFFFF}) {
+        boxes.Clear();
+        PutBlock(record + record, count); // two records where more were promised
+        form->Paste1Click();
+        ASSERT_EQ(boxes.Boxes().size(), 1);
+        EXPECT_EQ(boxes.Boxes()[0].text, "No data available (61-2010).");
+        EXPECT_EQ(Objects().size(), 2u);
+        EXPECT_EQ(Selection(), (Flags{false, true}));
+        EXPECT_EQ(PasteOffset, 16);
+        EXPECT_FALSE(ProjectModified);
+        EXPECT_EQ(form->ComboBox1->count(), 3);
+    }
+
+    // Garbage in place of a record: the reader's own message.
+    boxes.Clear();
+    PutBlock(QByteArray("\x07\x00\x00\x00", 4) + record, 1);
+    form->Paste1Click();
+    ASSERT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Data Error");
+    EXPECT_EQ(Objects().size(), 2u);
+
+    // A block too short for its count is no block at all: nothing happens.
+    boxes.Clear();
+    auto* mime = new QMimeData;
+    mime->setData(ClipboardMimeType(ClipboardFormat), QByteArray("\x09\x00", 2));
+    QGuiApplication::clipboard()->setMimeData(mime);
+    form->Paste1Click();
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    EXPECT_EQ(Objects().size(), 2u);
+}
+
+TEST_F(EditCommandsTest, CutWithTheProjectCurrentDoesNothingAndDeleteNeedsAnObjectToo)
+{
+    Add(okButton, {10, 10, 80, 30});
+    Add(okButton, {100, 10, 80, 30});
+    for (TVoObject* entry : Objects()) entry->Selected = true;
+    form->ListObjectsInSelector();
+    form->SetSelectorEntry(0);
+    form->Cut1Click();
+    form->Delete1Click();
+    EXPECT_EQ(Objects().size(), 2u);
+    EXPECT_FALSE(ClipboardHasFormat(ClipboardFormat));
+    EXPECT_FALSE(ProjectModified);
+
+    // With an object current, Cut copies the selection and deletes it.
+    Select({1, 0});
+    form->Cut1Click();
+    EXPECT_TRUE(Objects().empty());
+    EXPECT_TRUE(ClipboardHasFormat(ClipboardFormat));
+    EXPECT_EQ(form->CurrentEntry(), 0);
+    EXPECT_TRUE(ProjectModified);
+    form->Paste1Click();
+    EXPECT_EQ(Names(), (QStringList{"Button1", "Button2"}));
+}
+
+TEST_F(EditCommandsTest, BringToFrontMovesOnlyTheCurrentObjectAndLeavesNothingSelected)
+{
+    Add(okButton, {10, 10, 80, 30});
+    Add(okButton, {100, 10, 80, 30});
+    Add(okButton, {200, 10, 80, 30});
+    Add(okTextBox, {300, 100, 80, 30});
+    Select({0, 1});
+    form->BringtoFront1Click();
+    // Still behind the windowed text box.
+    EXPECT_EQ(Names(), (QStringList{"Button2", "Button3", "Button1", "TextBox1"}));
+    EXPECT_EQ(Selection(), (Flags{false, false, false, false}));
+    EXPECT_EQ(form->CurrentEntry(), -1);
+    EXPECT_EQ(form->ValueEdit->rowCount(), 1);
+    EXPECT_TRUE(ProjectModified);
+
+    ProjectModified = false;
+    form->SetCurrentEntry(4);
+    form->BringtoFront1Click();
+    form->SetCurrentEntry(1);
+    form->SendtoBack1Click();
+    EXPECT_EQ(Names(), (QStringList{"Button2", "Button3", "Button1", "TextBox1"}));
+    EXPECT_FALSE(ProjectModified);
+    form->SetCurrentEntry(3);
+    form->SendtoBack1Click();
+    EXPECT_EQ(Names(), (QStringList{"Button1", "Button2", "Button3", "TextBox1"}));
+    EXPECT_EQ(form->CurrentEntry(), 1);
+}
+
+TEST_F(EditCommandsTest, AlignToGridSnapsEverySelectedObjectToTheNearestPoint)
+{
+    Add(okButton, {12, 16, 80, 30});
+    Add(okButton, {-7, 40, 80, 30});
+    Add(okButton, {-13, 80, 80, 30});
+    Add(okButton, {13, 120, 80, 30});
+    Select({0, 1, 2});
+    form->AligntoGrid1Click();
+    EXPECT_EQ(Objects()[0]->Control->Bounds().topLeft(), QPoint(16, 16));
+    EXPECT_EQ(Objects()[1]->Control->Bounds().topLeft(), QPoint(0, 40));
+    EXPECT_EQ(Objects()[2]->Control->Bounds().topLeft(), QPoint(-8, 80));
+    EXPECT_EQ(Objects()[3]->Control->Bounds().topLeft(), QPoint(13, 120));
+    EXPECT_TRUE(ProjectModified);
+
+    // Objects already on the grid stay; nothing is marked.
+    Select({0, 1});
+    ProjectModified = false;
+    form->AligntoGrid1Click();
+    EXPECT_FALSE(ProjectModified);
+}
+
+TEST_F(EditCommandsTest, AlignmentsMoveTheOthersOntoTheCurrentObject)
+{
+    Add(okButton, {10, 20, 101, 51});
+    Add(okImage, {300, 300, 20, 10});
+    Select({0});
+    form->AlignRight1Click();
+    EXPECT_FALSE(ProjectModified);
+
+    Select({0, 1});
+    const std::pair<void (TMainForm::*)(), QPoint> cases[] = {
+        {&TMainForm::AlignLeft1Click, {10, 300}},   {&TMainForm::AlignRight1Click, {91, 300}},
+        {&TMainForm::AlignCenter1Click, {50, 300}}, {&TMainForm::AlignTop1Click, {50, 20}},
+        {&TMainForm::AlignBottom1Click, {50, 61}},  {&TMainForm::AlignCenter2Click, {50, 40}},
+    };
+    for (const auto& [command, expected] : cases) {
+        (form.get()->*command)();
+        EXPECT_EQ(Objects()[1]->Control->Bounds().topLeft(), expected);
+    }
+    EXPECT_EQ(Objects()[0]->Control->Bounds().topLeft(), QPoint(10, 20));
+    EXPECT_TRUE(ProjectModified);
+}
+
+TEST_F(EditCommandsTest, TheEditMenuEnablesWhatTheSelectionAndClipboardAllow)
+{
+    Add(okButton, {10, 10, 80, 30});
+    Add(okButton, {100, 10, 80, 30});
+    form->RefreshObjectList();
+    form->Edit1Click();
+    for (EditCommand command : {EditCommand::Cut, EditCommand::Copy, EditCommand::Paste, EditCommand::Delete,
+                                EditCommand::AlignToGrid, EditCommand::AlignLeft, EditCommand::BringToFront})
+        EXPECT_FALSE(Enabled(command)) << int(command);
+
+    form->SetCurrentEntry(1);
+    EXPECT_TRUE(Enabled(EditCommand::Copy));
+    EXPECT_TRUE(Enabled(EditCommand::AlignToGrid));
+    EXPECT_TRUE(Enabled(EditCommand::SendToBack));
+    EXPECT_FALSE(Enabled(EditCommand::AlignBottom));
+
+    Objects()[1]->Selected = true;
+    form->Edit1Click();
+    EXPECT_TRUE(Enabled(EditCommand::AlignBottom));
+    EXPECT_TRUE(Enabled(EditCommand::AlignMiddle));
+
+    form->Copy1Click();
+    EXPECT_TRUE(Enabled(EditCommand::Paste)); // the clipboard tells the menu
+    EXPECT_EQ(ActionOf(form->EditItems, EditCommand::Paste)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
+}
+
+TEST_F(EditCommandsTest, CanvasGesturesInTheStudioMarkTheProjectThroughOnePlace)
+{
+    form->show();
+    TVoObject* button = Add(okButton, {40, 40, 80, 30});
+    form->RefreshObjectList();
+    QWidget* picture = form->EditForm->Image1();
+
+    QTest::mouseClick(picture, Qt::LeftButton, {}, {60, 50});
+    EXPECT_EQ(form->CurrentEntry(), 1);
+    EXPECT_TRUE(button->Selected);
+    EXPECT_FALSE(ProjectModified);
+    EXPECT_EQ(form->PageControl1->tabText(0), "Click Actions");
+
+    QTest::mousePress(picture, Qt::LeftButton, {}, {60, 50});
+    QTest::mouseMove(picture, {76, 66});
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, {76, 66});
+    EXPECT_EQ(button->Control->Bounds().topLeft(), QPoint(56, 56));
+    EXPECT_TRUE(ProjectModified);
+
+    // The "Add Image" tool places an image and gives way to the select tool.
+    ProjectModified = false;
+    form->ToolButton_Image->click();
+    QTest::mouseClick(picture, Qt::LeftButton, {}, {203, 101});
+    ASSERT_EQ(Objects().size(), 2u);
+    EXPECT_EQ(Objects()[1]->Control->Bounds().topLeft(), QPoint(200, 104));
+    EXPECT_TRUE(form->ToolButton_Select->isChecked());
+    EXPECT_EQ(form->CurrentEntry(), 2);
+    EXPECT_EQ(form->ComboBox1->count(), 3);
+    EXPECT_TRUE(ProjectModified);
+
+    // The canvas's frame resizes the menu window.
+    ProjectModified = false;
+    form->EditForm->ResizeByFrame(QRect(form->EditForm->pos(), QSize(720, 480)));
+    EXPECT_EQ(Menu().Settings().Width, 720);
+    EXPECT_TRUE(ProjectModified);
+}

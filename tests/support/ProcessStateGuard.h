@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "model/ProcessState.h"
+#include "model/StudioState.h"
+
+#include <tuple>
+
+// Every process-wide variable, as one tuple of references.
+inline auto ProcessStateRefs()
+{
+    return std::tie(IsStudio, ExeFolder, PersonalFolder, ProjectFolder, DataFileName, ExitRequested, ProjectModified,
+                    StudioVersion, DisplayGrid, SnapToGrid, GridSizeX, GridSizeY, PasteOffset, InspectorUpdating);
+}
+
+// Takes a snapshot of every process-wide variable when made and puts all
+// of them back when destroyed, so a test may change any of them freely.
+class ProcessStateGuard {
+public:
+    ProcessStateGuard() = default;
+    // The studio-or-player flag and the project folder set for the test.
+    ProcessStateGuard(bool studio, const QString& projectFolder)
+    {
+        IsStudio = studio;
+        ProjectFolder = projectFolder;
+    }
+    ~ProcessStateGuard() { ProcessStateRefs() = m_saved; }
+    ProcessStateGuard(const ProcessStateGuard&) = delete;
+    ProcessStateGuard& operator=(const ProcessStateGuard&) = delete;
+
+private:
+    using Snapshot = std::tuple<bool, QString, QString, QString, QString, bool, bool, QString, bool, bool, int, int,
+                                int, bool>;
+    Snapshot m_saved = ProcessStateRefs();
+};
