@@ -37,7 +37,12 @@ const char kUsage[] =
     "  version FILE             print FileVersion and OriginalFilename of an executable\n"
     "  patch-player FILE        make a copy of the studio executable a player\n"
     "  render FOLDER OUT.png    draw the menu window as the player shows it\n"
-    "  build FOLDER             make FOLDER ready for a disc, as the studio's save does\n";
+    "  build FOLDER             make FOLDER ready for a disc, as the studio's save does\n"
+    "  iso FOLDER OUT.iso [--label TEXT]\n"
+    "                           write FOLDER as an ISO image (label: the project's CDLabel)\n"
+    "  devices                  list the disc drives: address and name\n"
+    "  burn FOLDER --device ADDRESS [--speed N] [--dummy]\n"
+    "                           write FOLDER to the disc in a drive (or a stdio: file)\n";
 
 void Print(FILE* to, const QString& text)
 {
@@ -95,11 +100,19 @@ int RunCli(const QStringList& arguments)
     if (command == "patch-player") return RunPatchPlayer(rest);
     if (command == "render") return RunRender(rest);
     if (command == "build") return RunBuild(rest);
+    if (command == "iso") return RunIso(rest);
+    if (command == "devices") return RunDevices(rest);
+    if (command == "burn") return RunBurn(rest);
     if (command == "--help" || command == "-h" || command == "help") {
         Print(stdout, QString::fromLatin1(kUsage));
         return kCliOk;
     }
     return Usage(QStringLiteral("unknown command \"%1\"").arg(command));
+}
+
+int CliUsage(const QString& problem)
+{
+    return Usage(problem);
 }
 
 int RunExport(const QStringList& arguments)

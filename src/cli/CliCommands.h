@@ -10,6 +10,9 @@ enum CliStatus { kCliOk = 0, kCliRefused = 1, kCliUsage = 2 };
 // output, messages to standard error.
 int RunCli(const QStringList& arguments);
 
+// The usage text after a problem with the arguments; kCliUsage.
+int CliUsage(const QString& problem);
+
 int RunExport(const QStringList& arguments);
 int RunImport(const QStringList& arguments);
 int RunVersion(const QStringList& arguments);
@@ -18,3 +21,9 @@ int RunRender(const QStringList& arguments);
 // The autorun folder as the studio's save makes it, with the velomni-studio
 // beside the tool as the player.
 int RunBuild(const QStringList& arguments);
+// An ISO image of a folder, read back and checked.
+int RunIso(const QStringList& arguments);
+// The system's drives, one a line: address, name.
+int RunDevices(const QStringList& arguments);
+// A folder written to a disc (or a stdio: pseudo-drive), read back and checked.
+int RunBurn(const QStringList& arguments);

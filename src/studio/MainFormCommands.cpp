@@ -3,6 +3,7 @@
 // and current entry, the tools settings and the help menu.
 #include "studio/MainForm.h"
 
+#include "burner/ShowBurner.h"
 #include "canvas/EditForm.h"
 #include "inspector/Inspector.h"
 #include "inspector/PropertyGrid.h"
@@ -164,8 +165,7 @@ void TMainForm::SaveandTest1Click()
 
 void TMainForm::BurnCDDVD1Click()
 {
-    // Saves; the burner window opens on a saved folder once it exists.
-    if (CommitPendingEdit()) BuildProject();
+    if (CommitPendingEdit() && BuildProject()) ShowBurner(ProjectFolder, m_menu->Settings().CDLabel, this);
 }
 
 int TMainForm::CurrentEntry() const
