@@ -20,6 +20,12 @@ enum class CellLook { Text, Color, Font };
 
 // One row of the grid: a fixed key and a value text, with its attributes.
 struct TGridRow {
+    TGridRow() = default;
+    TGridRow(QString key, QString value, RowEdit edit = RowEdit::Plain, bool readOnly = false)
+        : key(std::move(key)), value(std::move(value)), edit(edit), readOnly(readOnly)
+    {
+    }
+
     QString key;
     QString value;
     RowEdit edit = RowEdit::Plain;
