@@ -125,6 +125,13 @@ int TPropertyGrid::AppendRow(const TGridRow& row)
     return index + 1;
 }
 
+void TPropertyGrid::SetRowImage(int number, int image)
+{
+    if (number < 1 || number > RowCount()) return;
+    m_rows[size_t(number - 1)].image = image;
+    viewport()->update();
+}
+
 void TPropertyGrid::ShowValue(int number, const QString& value)
 {
     if (number < 1 || number > RowCount()) return;

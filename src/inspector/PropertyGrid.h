@@ -56,6 +56,8 @@ public:
     // Writes a value as a handler does: the change event follows when the
     // row is the current one.
     void SetValue(int number, const QString& value);
+    // The group image of a row's key cell.
+    void SetRowImage(int number, int image);
     // Shows a value again without any event (a rejected or applied number).
     void ShowValue(int number, const QString& value);
 

@@ -46,8 +46,7 @@ int TRowSet::Add(TGridRow look, TPropertyRow actions)
 
 void TRowSet::SetImage(int row, int image)
 {
-    // Images are part of the row's look; the grid paints them from there.
-    const_cast<TGridRow&>(m_grid.Row(row)).image = image;
+    m_grid.SetRowImage(row, image);
 }
 
 int TRowSet::Text(const QString& key, const QString& value, std::function<void(const QString&)> set,
