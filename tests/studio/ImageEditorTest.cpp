@@ -54,14 +54,7 @@ TPicture IconPicture()
 // and returns what EditPicture returned.
 bool RunEditor(TPicture& picture, bool iconOnly, const std::function<void(TImageEditorForm&)>& script)
 {
-    bool result = false;
-    const int windows = WithModal([&] { result = EditPicture(picture, iconOnly); }, [&](QWidget* modal) {
-        auto* form = qobject_cast<TImageEditorForm*>(modal);
-        ASSERT_NE(form, nullptr);
-        script(*form);
-    });
-    EXPECT_EQ(windows, 1);
-    return result;
+    return WithModalForm<TImageEditorForm>([&] { return EditPicture(picture, iconOnly); }, script);
 }
 
 void Click(QPushButton* button)

@@ -22,14 +22,7 @@ namespace {
 // returns what EditText returned.
 bool RunEditor(QString& text, const std::function<void(TTextEditorForm&)>& script)
 {
-    bool result = false;
-    const int windows = WithModal([&] { result = EditText(text); }, [&](QWidget* modal) {
-        auto* form = qobject_cast<TTextEditorForm*>(modal);
-        ASSERT_NE(form, nullptr);
-        script(*form);
-    });
-    EXPECT_EQ(windows, 1);
-    return result;
+    return WithModalForm<TTextEditorForm>([&] { return EditText(text); }, script);
 }
 
 void Click(QPushButton* button)
