@@ -70,5 +70,8 @@ void TMainForm::Button3Click()
     if (!index) return;
     actions->erase(actions->begin() + std::ptrdiff_t(*index));
     delete item;
+    // The list would select the next row; with no confirmation, a second
+    // press must not take another action with it.
+    ListView1->clearSelection();
     ApplyEdit(ProjectChanged);
 }

@@ -164,6 +164,9 @@ TEST_F(ActionListTest, DeleteRemovesTheSelectedOneOfTwoEqualActions)
     EXPECT_EQ(text.Actions[1].get(), exit);
     EXPECT_EQ(Rows(), QStringList({"PlaySound | \\a.wav", "Exit | "}));
     EXPECT_TRUE(ProjectModified);
+    // Nothing is selected afterwards, so a second press deletes nothing.
+    form->Button3->click();
+    EXPECT_EQ(text.Actions.size(), 2u);
 
     // The rows still refer to their actions: deleting the first row now
     // leaves Exit alone.
