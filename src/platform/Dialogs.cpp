@@ -61,9 +61,11 @@ bool IsInsideFolder(const QString& path, const QString& folder)
     return inner == outer || inner.startsWith(outer.endsWith(QLatin1Char('/')) ? outer : outer + QLatin1Char('/'));
 }
 
-QString QtDialogs::ChooseFolderUnder(QWidget* parent, const QString& title, const QString& root)
+QString QtDialogs::ChooseFolderUnder(QWidget* parent, const QString& title, const QString& root,
+                                     const QString& start)
 {
-    QFileDialog dialog(parent, title, root);
+    const bool startInside = !start.isEmpty() && QFileInfo(start).isDir() && IsInsideFolder(start, root);
+    QFileDialog dialog(parent, title, startInside ? start : root);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     // The browser is held inside the root: leaving it brings it back.

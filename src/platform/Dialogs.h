@@ -20,8 +20,10 @@ public:
     // when the user cancelled.
     virtual std::optional<QRgb> ChooseColor(QWidget* parent, QRgb start) = 0;
     // A folder inside root (root itself included) chosen in a folder
-    // browser that cannot leave root; empty when the user cancelled.
-    virtual QString ChooseFolderUnder(QWidget* parent, const QString& title, const QString& root) = 0;
+    // browser that cannot leave root, opening at start when that is a
+    // folder inside root, else at root; empty when the user cancelled.
+    virtual QString ChooseFolderUnder(QWidget* parent, const QString& title, const QString& root,
+                                      const QString& start = QString()) = 0;
     // An existing file chosen in the open dialog. filter is in the stored
     // form "Text (*.txt)|*.txt|..."; the dialog starts at startFile when
     // one is given, else in startFolder. Empty when the user cancelled.
@@ -51,7 +53,8 @@ class QtDialogs final : public Dialogs {
 public:
     QString ChooseFolder(QWidget* parent, const QString& title, const QString& start) override;
     std::optional<QRgb> ChooseColor(QWidget* parent, QRgb start) override;
-    QString ChooseFolderUnder(QWidget* parent, const QString& title, const QString& root) override;
+    QString ChooseFolderUnder(QWidget* parent, const QString& title, const QString& root,
+                              const QString& start) override;
     QString OpenFile(QWidget* parent, const QString& filter, const QString& startFile,
                      const QString& startFolder, const QString& title = QString()) override;
     QString SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
@@ -63,7 +66,7 @@ class CancellingDialogs final : public Dialogs {
 public:
     QString ChooseFolder(QWidget*, const QString&, const QString&) override { return QString(); }
     std::optional<QRgb> ChooseColor(QWidget*, QRgb) override { return std::nullopt; }
-    QString ChooseFolderUnder(QWidget*, const QString&, const QString&) override { return QString(); }
+    QString ChooseFolderUnder(QWidget*, const QString&, const QString&, const QString&) override { return QString(); }
     QString OpenFile(QWidget*, const QString&, const QString&, const QString&, const QString& = QString()) override
     {
         return QString();

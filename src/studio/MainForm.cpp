@@ -247,6 +247,10 @@ void TMainForm::CreateSidebar()
     Button3 = new QPushButton(QStringLiteral("Delete"), TabSheet2);
     for (QPushButton* button : {Button1, Button2, Button3}) buttons->addWidget(button);
     actions->addLayout(buttons);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { Button2Click(); });
     PageControl1->addTab(TabSheet2, QIcon(SidebarImage(kSidebarActionImage)), QStringLiteral("Start Actions"));
 
     splitter2->addWidget(PageControl2);

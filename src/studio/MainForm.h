@@ -23,6 +23,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class TEditForm;
 class TInspector;
 class TPropertyGrid;
@@ -101,6 +102,11 @@ public:
     void VisitHomePage1Click();
     void WhatsNew1Click();
     void About1Click();
+    // The action list: "Add...", "Edit..." (also a double click on the
+    // list) and "Delete".
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
     // The Edit menu brings its items up to date when it opens.
     void Edit1Click();
     void Cut1Click() { RunEditCommand(EditCommand::Cut); }
@@ -180,6 +186,10 @@ private:
     void ClearInspector();
     void AfterProjectChange();
     void ListActions(const TVoActions* actions);
+    // The list the action list edits: the start actions for the project,
+    // the click actions of an object; none for an Explorer or no entry.
+    TVoActions* CurrentActions() const;
+    QTreeWidgetItem* SelectedActionItem() const;
     void PlaceCanvasHost();
     void RefreshEditItems();
 

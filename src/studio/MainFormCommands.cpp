@@ -267,17 +267,6 @@ void TMainForm::ComboBox1Change()
     RedrawCanvas();
 }
 
-void TMainForm::ListActions(const TVoActions* actions)
-{
-    ListView1->clear();
-    if (!actions) return;
-    const QIcon image(SidebarImage(kSidebarActionImage));
-    for (const auto& action : *actions) {
-        auto* item = new QTreeWidgetItem(ListView1, {ActionKindText(action->ActionType), action->Parameter});
-        item->setIcon(0, image);
-    }
-}
-
 void TMainForm::ShowCurrentEntry()
 {
     const int current = CurrentEntry();
@@ -295,6 +284,9 @@ void TMainForm::ShowCurrentEntry()
         actionsEditable = entry.ObjectType != okExplorer;
         ListActions(actionsEditable ? &entry.Actions : nullptr);
     } else {
+        // With no current entry nothing may be edited, and the list must
+        // not keep items of an entry that is gone.
+        actionsEditable = false;
         ListView1->clear();
     }
     for (QPushButton* button : {Button1, Button2, Button3}) button->setEnabled(actionsEditable);

@@ -25,9 +25,10 @@ public:
         return colors.isEmpty() ? std::nullopt : colors.takeFirst();
     }
 
-    QString ChooseFolderUnder(QWidget*, const QString& title, const QString& root) override
+    QString ChooseFolderUnder(QWidget*, const QString& title, const QString& root, const QString& start) override
     {
         asked << title + QStringLiteral(" @ ") + root;
+        startedUnder << start;
         return foldersUnder.isEmpty() ? QString() : foldersUnder.takeFirst();
     }
 
@@ -54,6 +55,7 @@ public:
 
     QStringList folders; // the next choices; an empty string cancels
     QStringList foldersUnder; // the next choices inside a root; empty cancels
+    QStringList startedUnder; // where each chooser inside a root was to open
     QStringList openFiles; // the next files to open; empty cancels
     QStringList saveFiles; // the next files to save to; empty cancels
     QList<std::optional<QFont>> fonts; // nullopt cancels
