@@ -380,6 +380,33 @@ bool ReadObjectRecord(TVoStream* stream, TVoObject* entry, TProjectHost* host)
     });
 }
 
+bool ReadObjectBlock(TVoStream& stream, TProjectHost& host, const std::function<void(int index)>& placed,
+                     int& added)
+{
+    added = 0;
+    if (stream.Remaining() < 4) return true;
+    const qint32 count = stream.ReadI32();
+    // Entries are added one by one as their records are read, so a huge
+    // count in a damaged block allocates nothing ahead of its data.
+    TObjectList& objects = host.ObjectList();
+    const size_t before = objects.size();
+    for (qint32 i = 0; i < count; ++i) {
+        TVoObject* entry = NewObjectEntry();
+        objects.push_back(entry);
+        if (!ReadObjectRecord(&stream, entry, &host)) {
+            while (objects.size() > before) {
+                FreeObjectEntry(objects.back());
+                objects.pop_back();
+            }
+            added = 0;
+            return false;
+        }
+        ++added;
+        if (placed) placed(int(objects.size()) - 1);
+    }
+    return true;
+}
+
 bool CreateObjectControl(TVoObject* entry, TProjectHost* host, TVoStream* stream, int top, int left)
 {
     if (!entry || !host) return false;

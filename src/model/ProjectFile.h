@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class TProjectHost;
 class TVoStream;
 struct TVoObject;
@@ -36,6 +38,15 @@ bool ReadActionList(TVoStream& stream, TVoActions& list);        // codes 2008, 
 bool WriteObjectRecord(TVoStream& stream, const TVoObject& entry); // code 2009
 // The entry is a fresh one already placed in the host's object list.
 bool ReadObjectRecord(TVoStream* stream, TVoObject* entry, TProjectHost* host); // code 2010
+
+// Appends the objects of a clipboard block (a 32-bit count, then that many
+// object records) to the host's list, calling placed with each new entry's
+// index as soon as it is read. A record that fails to read has shown its
+// message: every entry the block added is removed again and the result is
+// false. A short block or a count below 1 adds nothing, silently; added
+// tells how many were added.
+bool ReadObjectBlock(TVoStream& stream, TProjectHost& host, const std::function<void(int index)>& placed,
+                     int& added);
 
 // Gives the entry a new control of its kind (freeing any old one) and,
 // with a stream, reads the kind record into it; without one, places the

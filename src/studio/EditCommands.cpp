@@ -35,17 +35,6 @@ std::vector<bool> SelectionOf(const TObjectList& objects)
     return selection;
 }
 
-// Takes back a paste that could not read all its records: every entry it
-// added goes, and the selection is as it was.
-void UndoPaste(TObjectList& objects, size_t added, const std::vector<bool>& selection)
-{
-    while (objects.size() > added) {
-        FreeObjectEntry(objects.back());
-        objects.pop_back();
-    }
-    for (size_t i = 0; i < objects.size(); ++i) objects[i]->Selected = selection[i];
-}
-
 } // namespace
 
 std::array<bool, kEditCommandCount> EditCommandStates(const TObjectList& objects, int currentEntry,
@@ -97,29 +86,23 @@ bool PasteObjects(TCanvasInteraction& canvas)
     TMemoryStream stream;
     if (!GetStreamFromClipboard(stream, ClipboardFormat)) return false;
     stream.Seek(0);
-    if (stream.Remaining() < 4) return false;
-    const qint32 count = stream.ReadI32();
-    if (count <= 0) return false;
 
-    // Entries are added one by one as their records are read, so a huge
-    // count in a damaged block allocates nothing ahead of its data.
     TObjectList& objects = menu.ObjectList();
-    const size_t before = objects.size();
     const std::vector<bool> selection = SelectionOf(objects);
     for (TVoObject* entry : objects) entry->Selected = false;
     const QSize surface = menu.ScrollBox1()->size();
-    for (qint32 i = 0; i < count; ++i) {
-        TVoObject* entry = NewObjectEntry();
-        objects.push_back(entry);
-        if (!ReadObjectRecord(&stream, entry, &menu)) {
-            UndoPaste(objects, before, selection);
-            return false;
-        }
+    int added = 0;
+    const bool read = ReadObjectBlock(stream, menu, [&](int index) {
+        TVoObject* entry = objects[size_t(index)];
         entry->Selected = true;
-        menu.EnsureUniqueName(int(objects.size()) - 1);
+        menu.EnsureUniqueName(index);
         QRect bounds = entry->Control->Bounds();
         bounds.moveTopLeft(PastedPosition(bounds, PasteOffset, surface));
         entry->Control->SetBounds(bounds);
+    }, added);
+    if (!read || added == 0) {
+        for (size_t i = 0; i < objects.size(); ++i) objects[i]->Selected = selection[i];
+        return false;
     }
     menu.SortObjectList();
     PasteOffset += kPasteStep;
