@@ -280,6 +280,22 @@ bool WmfRecordsFit(const QByteArray& bytes, QPoint* windowOrigin)
     }
 }
 
+// libemf2svg reads the header's description text without checking where
+// it lies, and measures an empty one by searching for its terminating zero.
+// The description is only a label: one that is empty or reaches beyond the
+// header is removed from the copy handed to the library.
+void ClearStrayDescription(QByteArray& records)
+{
+    constexpr qint64 kDescriptionLength = 60;
+    constexpr qint64 kDescriptionOffset = 64;
+    const qint64 headerSize = LeU32(records, 4);
+    const qint64 length = LeU32(records, kDescriptionLength);
+    const qint64 offset = LeU32(records, kDescriptionOffset);
+    if (length > 0 && offset >= kEmfMinHeaderSize && offset + 2 * length <= headerSize) return;
+    for (qint64 field : {kDescriptionLength, kDescriptionOffset})
+        for (int i = 0; i < 4; ++i) records[qsizetype(field + i)] = 0;
+}
+
 QByteArray EmfToSvg(const QByteArray& bytes)
 {
     qint64 end = 0;
@@ -288,6 +304,7 @@ QByteArray EmfToSvg(const QByteArray& bytes)
 
     // libemf2svg takes a mutable buffer; it gets only the records up to EOF.
     QByteArray records = bytes.left(qsizetype(end));
+    ClearStrayDescription(records);
     generatorOptions options{};
     options.nameSpace = nullptr;
     options.verbose = false;
