@@ -28,7 +28,7 @@ int LoopAfterClosing(QWidget& window, int fallbackMs)
 
 } // namespace
 
-TEST(MainWindowEnd, ClosingThePlayersMenuEndsItWhileTheBackdropStays)
+TEST(MainWindowEnd, ClosingThePlayersMenuEndsItBehindItsBackdrop)
 {
     const TProjectSettings s;
     auto backdrop = ShowBackdrop(true, s.FullScreenBackColor, s.FullScreenBackGradientStyle,
