@@ -3,6 +3,7 @@
 
 #include "platform/CodePage.h"
 #include "model/IniText.h"
+#include "platform/FileSync.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +56,11 @@ bool Store(const QString& path, const Profile& profile)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) return false;
+    // The file is replaced; an unsynced folder only risks the rename on a
+    // power loss, so that is not a failure.
+    SyncFolderToDisc(QFileInfo(path).absolutePath());
+    return true;
 }
 
 // An edit that leaves the text as it was needs no write, so it succeeds
@@ -91,6 +96,17 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
 {
     if (!IniText::CanStore(section, key, value)) return false;
     return EditFile(m_fileName, [&](IniText& text) { return text.SetValue(section, key, value); });
+}
+
+bool TIniFile::WriteStrings(const QString& section, const QList<std::pair<QString, QString>>& values)
+{
+    for (const auto& [key, value] : values)
+        if (!IniText::CanStore(section, key, value)) return false;
+    return EditFile(m_fileName, [&](IniText& text) {
+        bool changed = false;
+        for (const auto& [key, value] : values) changed = text.SetValue(section, key, value) || changed;
+        return changed;
+    });
 }
 
 bool TIniFile::WriteInteger(const QString& section, const QString& key, int value)

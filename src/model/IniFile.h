@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
+
+#include <utility>
 
 // A private-profile (INI) file with the behaviour of the Windows profile
 // functions: every call reads the file afresh and every change rewrites
@@ -35,6 +38,10 @@ public:
     // line (see IniText::CanStore). Characters that Windows-1252 lacks are
     // written as '?'.
     bool WriteString(const QString& section, const QString& key, const QString& value);
+    // Several keys of one section in one rewrite of the file, in the
+    // order given: a killed or failed write leaves the file with none or
+    // all of them. False, writing nothing, when one cannot be stored.
+    bool WriteStrings(const QString& section, const QList<std::pair<QString, QString>>& values);
     bool WriteInteger(const QString& section, const QString& key, int value);
     // Writes "1" or "0".
     bool WriteBool(const QString& section, const QString& key, bool value);

@@ -8,9 +8,11 @@
 #include "model/StreamError.h"
 #include "model/StreamPrimitives.h"
 #include "model/VoStream.h"
+#include "platform/FileSync.h"
 #include "platform/MessageBoxes.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -92,13 +94,16 @@ void ReportCaughtFileError(const QString& path)
 }
 
 // Writes the file under a temporary name beside it and renames it over
-// the old one only when complete, so a failed save never leaves a
-// truncated data file behind.
+// the old one only when complete, so a failed or killed save never leaves
+// a truncated data file behind: the file is always the old or the new one.
 bool WriteProjectFile(TProjectHost& host, const QString& path)
 {
-    const QString temporary = path + QStringLiteral(".saving");
+    const QString temporary = SavingFileName(path);
     bool reported = false;
     try {
+        // What a killed save left may be read-only or a link: never write
+        // through it.
+        QFile::remove(temporary);
         TFileStream stream(temporary, TFileStream::Mode::Create);
         stream.WriteU32(kProjectMagic);
         stream.WriteI32(kProjectFormatVersion);
@@ -112,6 +117,9 @@ bool WriteProjectFile(TProjectHost& host, const QString& path)
             std::filesystem::rename(QFile::encodeName(temporary).toStdString(),
                                     QFile::encodeName(path).toStdString(), error);
             if (error) throw StreamError(error.value(), "cannot replace the data file");
+            // The file is replaced; a folder that cannot be synced only
+            // risks the rename on a power loss, so that is not a failure.
+            SyncFolderToDisc(QFileInfo(path).absolutePath());
             return true;
         }
     } catch (...) {

@@ -6,6 +6,7 @@
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectHost.h"
+#include "platform/FileSync.h"
 #include "platform/VersionInfo.h"
 #include "studio/PlayerCopy.h"
 #include "studio/ProgramFiles.h"
@@ -13,6 +14,7 @@
 #include "model/StudioState.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QCursor>
 #include <QGuiApplication>
@@ -73,13 +75,23 @@ bool PutPlayerCopy(const QString& playerSource, const QString& player)
 bool WriteAutorun(const QString& cdLabel)
 {
     TIniFile autorun(InProjectFolder(QStringLiteral("autorun.inf")));
-    const QString section = QStringLiteral("autorun");
-    if (autorun.WriteString(section, QStringLiteral("OPEN"), QStringLiteral("VELOMNI.EXE")) &&
-        autorun.WriteString(section, QStringLiteral("ICON"), QStringLiteral("VELOMNI.ICO")) &&
-        autorun.WriteString(section, QStringLiteral("LABEL"), cdLabel))
+    // The three keys in one rewrite: a build killed in between would
+    // otherwise leave a file that is neither the old one nor the new one.
+    if (autorun.WriteStrings(QStringLiteral("autorun"), {{QStringLiteral("OPEN"), QStringLiteral("VELOMNI.EXE")},
+                                                         {QStringLiteral("ICON"), QStringLiteral("VELOMNI.ICO")},
+                                                         {QStringLiteral("LABEL"), cdLabel}}))
         return true;
     ShowErrorBox(QStringLiteral("Save \"autorun.inf\" file failed."));
     return false;
+}
+
+// The temporary files that a save or a build killed midway leaves beside
+// the files it writes. They are removed at every build, also where this
+// build writes no new file, so they never go onto a disc with the folder.
+void RemoveLeftoversOfKilledBuilds()
+{
+    for (const QString& name : {DataFileName, QStringLiteral("velomni.exe"), QStringLiteral("velomni.ico")})
+        QFile::remove(SavingFileName(InProjectFolder(name)));
 }
 
 } // namespace
@@ -90,6 +102,7 @@ bool BuildProject(TProjectHost& host, const QString& playerSource)
         ShowFolderNotFound(ProjectFolder);
         return false;
     }
+    RemoveLeftoversOfKilledBuilds();
 
     if (ProjectModified) {
         bool saved;

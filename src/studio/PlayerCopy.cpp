@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "studio/PlayerCopy.h"
 
-#include <QDir>
+#include "platform/FileSync.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <filesystem>
@@ -42,24 +42,20 @@ void RemoveQuietly(const fs::path& path)
 int CopyFileReplacing(const QString& source, const QString& target,
                       const std::function<void(const QString& copy)>& prepare)
 {
-    const QFileInfo targetInfo(target);
     const fs::path from = NativePath(source);
     const fs::path to = NativePath(target);
 
-    // A fresh name beside the target: the final rename stays on one file
-    // system, and the copy never opens a file that someone else made.
-    QString tempName;
-    std::error_code error;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        tempName = targetInfo.absoluteDir().filePath(
-            QStringLiteral("%1.%2.tmp")
-                .arg(targetInfo.fileName())
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        error.clear();
-        fs::copy_file(from, NativePath(tempName), fs::copy_options::none, error);
-        if (error != std::errc::file_exists) break;
-    }
+    // A name beside the target, so the final rename stays on one file
+    // system. It is the same name in every build: what a killed build left
+    // there is removed here rather than piling up and going onto the disc.
+    // The copy creates the file afresh, so it never writes through a file
+    // or a link that someone else made.
+    const QString tempName = SavingFileName(target);
     const fs::path temp = NativePath(tempName);
+    std::error_code error;
+    fs::remove(temp, error);
+    if (error) return ErrorNumber(error);
+    fs::copy_file(from, temp, fs::copy_options::none, error);
     if (error) {
         // A copy that broke off leaves its part behind.
         if (error != std::errc::file_exists) RemoveQuietly(temp);
@@ -81,10 +77,18 @@ int CopyFileReplacing(const QString& source, const QString& target,
         }
     }
 
+    // The bytes reach the disc before the name does, so a power loss never
+    // leaves an empty file under the target's name.
+    if (const int synced = SyncFileToDisc(tempName)) {
+        RemoveQuietly(temp);
+        return synced;
+    }
     fs::rename(temp, to, error);
     if (error) {
         RemoveQuietly(temp);
         return ErrorNumber(error);
     }
+    // Replaced; an unsynced folder only risks the rename on a power loss.
+    SyncFolderToDisc(QFileInfo(target).absolutePath());
     return 0;
 }

@@ -6,8 +6,9 @@
 #include <functional>
 
 // Copies source to target so that target is either left as it was or
-// replaced by a complete copy: the bytes go to a temporary file in the
-// target's folder, which then takes the target's name in one rename. A copy
+// replaced by a complete copy: the bytes go to the temporary file
+// SavingFileName(target), which is synced and then takes the target's name
+// in one rename, even when the process is killed at any moment. A copy
 // that breaks off (disc full, a folder that cannot be written, a target
 // that is in use or a folder itself) never leaves a half-written target.
 //
@@ -18,6 +19,7 @@
 // temporary copy was removed, and the target stays as it was.
 //
 // Returns 0 on success, else the error number (errno) of the step that
-// failed; no temporary file is left behind either way.
+// failed; no temporary file is left behind either way, and one that a
+// killed copy left is replaced.
 int CopyFileReplacing(const QString& source, const QString& target,
                       const std::function<void(const QString& copy)>& prepare = {});

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The built programs, run as a user or a build script runs them.
+#include "InstalledTools.h"
 #include "platform/VersionInfo.h"
 #include "support/TempDir.h"
 
@@ -46,19 +47,6 @@ QString CopyOfStudio(const TempDir& dir, const QString& name)
     EXPECT_TRUE(QFile::copy(VELOMNI_STUDIO_EXE, path));
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
     return path;
-}
-
-// The two programs and the default icon copied into a folder of their own,
-// as a studio that is not installed has them: a build writes the settings
-// file beside the tool, which must not be the build tree's. Returns the tool.
-QString InstalledTools(const TempDir& dir)
-{
-    const QString cli = dir.File("velomni-cli");
-    EXPECT_TRUE(QFile::copy(VELOMNI_CLI_EXE, cli));
-    EXPECT_TRUE(QFile::copy(VELOMNI_STUDIO_EXE, dir.File("velomni-studio")));
-    const QString icon = QFileInfo(VELOMNI_CLI_EXE).dir().filePath("Default.ico");
-    EXPECT_TRUE(QFile::copy(icon, dir.File("Default.ico")));
-    return cli;
 }
 
 } // namespace
@@ -141,7 +129,7 @@ TEST(Programs, APlayerWhoseStartActionsExitEndsWithoutAWindow)
 TEST(Programs, BuildMakesAFolderWhosePlayerStartsByItself)
 {
     TempDir tools, project, home;
-    const QString cli = InstalledTools(tools);
+    const QString cli = InstallTools(tools);
     const QString json = home.Write(
         "p.json", R"({"StartActions": [{"ActionType": 6}, {"ActionType": 9}],
                      "SplashScreenImage": null})");

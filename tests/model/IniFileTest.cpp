@@ -167,6 +167,31 @@ TEST(IniFile, CreatesMissingFileWithCrLf)
     EXPECT_EQ(TempDir::Read(ini.FileName()), "[SETTINGS]\r\nBACKGROUNDCOLOR=16777215\r\nDISPLAYGRID=1\r\n");
 }
 
+TEST(IniFile, SeveralKeysGoInOneRewriteOrNotAtAll)
+{
+    TempDir dir;
+    const QString path = dir.Write("autorun.inf", "[autorun]\r\nicon=old.ico\r\n[other]\r\nx=1\r\n");
+    TIniFile ini(path);
+    const ino_t before = Inode(path);
+    EXPECT_TRUE(ini.WriteStrings("AUTORUN", {{"OPEN", "VELOMNI.EXE"}, {"ICON", "VELOMNI.ICO"}, {"LABEL", ""}}));
+    // Existing keys keep their place and spelling, new ones follow in order.
+    EXPECT_EQ(TempDir::Read(path),
+              "[autorun]\r\nicon=VELOMNI.ICO\r\nOPEN=VELOMNI.EXE\r\nLABEL=\r\n[other]\r\nx=1\r\n");
+    EXPECT_NE(Inode(path), before);
+
+    // One value that cannot be one line: nothing is written, not even the
+    // keys before it.
+    const QByteArray written = TempDir::Read(path);
+    EXPECT_FALSE(ini.WriteStrings("autorun", {{"OPEN", "NEW.EXE"}, {"LABEL", "two\nlines"}}));
+    EXPECT_EQ(TempDir::Read(path), written);
+
+    // A missing file is made as the single writes would make it.
+    TIniFile fresh(dir.File("fresh.inf"));
+    EXPECT_TRUE(fresh.WriteStrings("autorun", {{"OPEN", "A"}, {"ICON", "B"}}));
+    EXPECT_EQ(TempDir::Read(fresh.FileName()), "[autorun]\r\nOPEN=A\r\nICON=B\r\n");
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files, QDir::Name), QStringList({"autorun.inf", "fresh.inf"}));
+}
+
 TEST(IniFile, DeletesKeysAndSections)
 {
     TempDir dir;

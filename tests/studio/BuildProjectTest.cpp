@@ -157,6 +157,25 @@ TEST_F(Build, ASecondBuildWithoutChangesLeavesTheDataFileAndThePlayerAlone)
     EXPECT_EQ(DefaultPath(), ProjectFolder);
 }
 
+TEST_F(Build, WhatAKilledSaveOrBuildLeftBehindDoesNotGoOntoTheDisc)
+{
+    studio.Write("Default.ico", "studio icon");
+    ASSERT_TRUE(Run()) << BoxTexts();
+    const QByteArray data = TempDir::Read(InProject("velomni.vpj"));
+    // The parts a killed save and a killed build were writing; this build
+    // writes none of these files again.
+    project.Write("velomni.vpj.saving", "half a data file");
+    project.Write("velomni.exe.saving", "half a player");
+    project.Write("velomni.ico.saving", "half an icon");
+    project.Write("notes.txt.saving", "the user's own file");
+    ProjectModified = false;
+
+    ASSERT_TRUE(Run()) << BoxTexts();
+    EXPECT_EQ(ProjectFiles(),
+              QStringList({"autorun.inf", "notes.txt.saving", "velomni.exe", "velomni.ico", "velomni.vpj"}));
+    EXPECT_EQ(TempDir::Read(InProject("velomni.vpj")), data);
+}
+
 TEST_F(Build, APlayerOfAnotherVersionIsReplacedByAPatchedCopy)
 {
     const QByteArray older = PlayerOfAnotherVersion();
