@@ -1,35 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "studio/ActionKindSelector.h"
 
+#include "studio/OwnerDrawnDelegate.h"
 #include "studio/StudioImages.h"
 
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
-
-namespace {
-
-class TActionKindDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const bool selected = option.state & QStyle::State_Selected;
-        painter->save();
-        painter->fillRect(option.rect, option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
-        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        DrawActionKindEntry(*painter, option.rect, index.data(Qt::DisplayRole).toString());
-        painter->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kActionKindItemHeight};
-    }
-};
-
-} // namespace
 
 void DrawActionKindEntry(QPainter& painter, const QRect& rect, const QString& text)
 {
@@ -39,7 +15,10 @@ void DrawActionKindEntry(QPainter& painter, const QRect& rect, const QString& te
 
 TActionKindSelector::TActionKindSelector(QWidget* parent) : QComboBox(parent)
 {
-    setItemDelegate(new TActionKindDelegate(this));
+    const auto draw = [](QPainter& painter, const QRect& rect, const QModelIndex& index, bool) {
+        DrawActionKindEntry(painter, rect, index.data(Qt::DisplayRole).toString());
+    };
+    setItemDelegate(new TOwnerDrawnDelegate(kActionKindItemHeight, draw, this));
     setMaxVisibleItems(16);
 }
 

@@ -2,11 +2,11 @@
 #include "studio/ObjectSelector.h"
 
 #include "model/Kinds.h"
+#include "studio/OwnerDrawnDelegate.h"
 #include "studio/StudioImages.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
 
 #include <algorithm>
@@ -15,27 +15,6 @@ namespace {
 
 constexpr int kKindRole = Qt::UserRole + 1;
 const QColor kKindGrey(128, 128, 128);
-
-class TSelectorDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const bool selected = option.state & QStyle::State_Selected;
-        painter->save();
-        painter->fillRect(option.rect, option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
-        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        DrawSelectorEntry(*painter, option.rect,
-                          {index.data(kKindRole).toInt(), index.data(Qt::DisplayRole).toString()}, selected);
-        painter->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kSelectorItemHeight};
-    }
-};
 
 } // namespace
 
@@ -62,7 +41,11 @@ void DrawSelectorEntry(QPainter& painter, const QRect& rect, const TSelectorEntr
 
 TObjectSelector::TObjectSelector(QWidget* parent) : QComboBox(parent)
 {
-    setItemDelegate(new TSelectorDelegate(this));
+    const auto draw = [](QPainter& painter, const QRect& rect, const QModelIndex& index, bool selected) {
+        DrawSelectorEntry(painter, rect, {index.data(kKindRole).toInt(), index.data(Qt::DisplayRole).toString()},
+                          selected);
+    };
+    setItemDelegate(new TOwnerDrawnDelegate(kSelectorItemHeight, draw, this));
     setMaxVisibleItems(16);
     setFixedHeight(kSelectorItemHeight + 6);
 }
