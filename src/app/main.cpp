@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // velomni-studio: the studio, or the player of a disc's menu, by the
 // version information the executable carries.
+#include "app/FirstFrameReport.h"
 #include "app/MainWindowEnd.h"
 #include "app/PlayerStart.h"
 #include "app/Startup.h"
@@ -41,6 +42,7 @@ int RunPlayer(QApplication& app, std::unique_ptr<TVelomniForm> form, TGeneralFor
     std::unique_ptr<TScreenBackForm> backdrop;
     if (!RunPlayerStart(*form, runner, backdrop)) return 0;
     EndLoopWhenClosed(*form);
+    FirstFrameReport::InstallIfAsked(*form);
     form->show();
     form->raise();
     const int status = app.exec();
