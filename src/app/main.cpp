@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // velomni-studio: the studio, or the player of a disc's menu, by the
 // version information the executable carries.
+#include "app/AfterFirstPaint.h"
 #include "app/FirstFrameReport.h"
 #include "app/MainWindowEnd.h"
 #include "app/PlayerStart.h"
@@ -39,6 +40,10 @@ int RunPlayer(QApplication& app, std::unique_ptr<TVelomniForm> form, TGeneralFor
 {
     TActionRunner runner(soundHost, [&form] { form->close(); });
     form->SetEventHandler(&runner);
+    // The start sound plays once the first window is on screen: starting
+    // the media layer would hold up the first frame.
+    soundHost.HoldSounds();
+    RunAfterFirstPaint([&soundHost] { soundHost.ReleaseSounds(); });
     std::unique_ptr<TScreenBackForm> backdrop;
     if (!RunPlayerStart(*form, runner, backdrop)) return 0;
     EndLoopWhenClosed(*form);
@@ -54,9 +59,6 @@ int RunPlayer(QApplication& app, std::unique_ptr<TVelomniForm> form, TGeneralFor
 
 int main(int argc, char** argv)
 {
-    // The web panels share one graphics context; it must be asked for before
-    // the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
 
     // Unattended (VELOMNI_UNATTENDED=1), message boxes go to standard error

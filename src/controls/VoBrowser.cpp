@@ -3,6 +3,7 @@
 
 #include "controls/BrowserTarget.h"
 #include "controls/KindRecord.h"
+#include "controls/WebModule.h"
 #include "model/ErrorReports.h"
 #include "model/ProcessState.h"
 #include "model/StreamPrimitives.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 #include <unistd.h>
 
@@ -64,7 +64,7 @@ void TVoBrowser::Navigate()
 {
     m_navigationPending = false;
     if (!m_view) CreateView();
-    m_view->setUrl(BrowserTarget(ProjectFolder, m_address));
+    OpenWebView(m_view, BrowserTarget(ProjectFolder, m_address));
 }
 
 void TVoBrowser::paintEvent(QPaintEvent* event)
@@ -78,11 +78,11 @@ void TVoBrowser::paintEvent(QPaintEvent* event)
 void TVoBrowser::CreateView()
 {
     AllowEngineAsRoot();
+    m_view = NewWebView(this);
+    if (!m_view) return;
     setFrameStyle(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_view = new QWebEngineView(this);
-    m_view->setFocusPolicy(Qt::ClickFocus);
     layout->addWidget(m_view);
 }
 

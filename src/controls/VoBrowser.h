@@ -6,8 +6,6 @@
 
 #include <QFrame>
 
-class QWebEngineView;
-
 // Off in tools that draw menus without a display: a web panel then keeps
 // its white face instead of creating a browser.
 extern bool BrowserViewsEnabled;
@@ -43,6 +41,6 @@ private:
 
     QString m_address;
     TColor m_color = clWhite;
-    QWebEngineView* m_view = nullptr; // a child of the panel
+    QWidget* m_view = nullptr; // a child of the panel
     bool m_navigationPending = false;
 };

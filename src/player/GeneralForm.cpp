@@ -7,14 +7,9 @@
 #include <QTimer>
 #include <QUrl>
 
-namespace {
+#include <utility>
 
-QMediaPlayer* NewChannel(QObject* owner)
-{
-    auto* player = new QMediaPlayer(owner);
-    player->setAudioOutput(new QAudioOutput(player));
-    return player;
-}
+namespace {
 
 // Closes the channel: whatever it played is stopped and released, so the
 // next source starts from its beginning.
@@ -26,24 +21,9 @@ void Close(QMediaPlayer* player)
 
 }  // namespace
 
-TGeneralForm::TGeneralForm(QWidget* parent)
-    : QWidget(parent),
-      MediaPlayer1(NewChannel(this)),
-      MediaPlayer2(NewChannel(this)),
-      MediaPlayer3(NewChannel(this)),
-      Timer1(new QTimer(this))
+TGeneralForm::TGeneralForm(QWidget* parent) : QWidget(parent), Timer1(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("GeneralForm"));
-    for (int channel = 0; channel < ChannelCount; ++channel) {
-        QMediaPlayer* player = Channel(channel);
-        // The media layer reports a file it cannot play only later, after
-        // play(): the channel then counts as not playing, like a file that
-        // failed to open, so it stays silent and the tick leaves it alone.
-        connect(player, &QMediaPlayer::errorOccurred, this, [this, channel, player] {
-            m_playing[channel] = false;
-            player->stop();
-        });
-    }
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TGeneralForm::Timer1Timer);
     Timer1->start();
@@ -61,6 +41,43 @@ QMediaPlayer* TGeneralForm::Channel(int channel) const
     }
 }
 
+QMediaPlayer*& TGeneralForm::ChannelSlot(int channel)
+{
+    return channel == 0 ? MediaPlayer1 : channel == 1 ? MediaPlayer2 : MediaPlayer3;
+}
+
+QMediaPlayer* TGeneralForm::OpenChannel(int channel)
+{
+    QMediaPlayer*& player = ChannelSlot(channel);
+    if (player) return player;
+    player = new QMediaPlayer(this);
+    player->setAudioOutput(new QAudioOutput(player));
+    // The media layer reports a file it cannot play only later, after
+    // play(): the channel then counts as not playing, like a file that
+    // failed to open, so it stays silent and the tick leaves it alone.
+    QMediaPlayer* opened = player;
+    connect(opened, &QMediaPlayer::errorOccurred, this, [this, channel, opened] {
+        m_playing[channel] = false;
+        opened->stop();
+    });
+    return opened;
+}
+
+void TGeneralForm::HoldSounds()
+{
+    m_held = true;
+}
+
+void TGeneralForm::ReleaseSounds()
+{
+    if (!m_held) return;
+    m_held = false;
+    for (int channel = 0; channel < ChannelCount; ++channel) {
+        std::optional<HeldSound> sound = std::exchange(m_heldSounds[channel], std::nullopt);
+        if (sound) PlaySoundChannel(channel, sound->file, sound->loop);
+    }
+}
+
 bool TGeneralForm::Playing(int channel) const
 {
     return ValidChannel(channel) && m_playing[channel];
@@ -74,24 +91,30 @@ bool TGeneralForm::Loop(int channel) const
 void TGeneralForm::PlaySoundChannel(int channel, const QString& file, bool loop)
 {
     if (!ValidChannel(channel)) return;
-    QMediaPlayer* player = Channel(channel);
     m_playing[channel] = false;
-    Close(player);
+    m_heldSounds[channel].reset();
+    if (QMediaPlayer* playing = Channel(channel)) Close(playing);
     if (file.isEmpty() || !QFileInfo::exists(file)) return;
+    m_loop[channel] = loop;
+    if (m_held) {
+        m_heldSounds[channel] = HeldSound{file, loop};
+        m_playing[channel] = true;
+        return;
+    }
+    QMediaPlayer* player = OpenChannel(channel);
     // Loading and playing are asynchronous: a file the media layer cannot
     // play ends in an error state later, which leaves the channel silent.
     player->setSource(QUrl::fromLocalFile(file));
     player->play();
     m_playing[channel] = true;
-    m_loop[channel] = loop;
 }
 
 void TGeneralForm::StopSoundChannel(int channel)
 {
     if (!ValidChannel(channel)) return;
-    QMediaPlayer* player = Channel(channel);
     m_loop[channel] = false;
-    Close(player);
+    m_heldSounds[channel].reset();
+    if (QMediaPlayer* player = Channel(channel)) Close(player);
 }
 
 void TGeneralForm::Timer1Timer()
@@ -99,7 +122,7 @@ void TGeneralForm::Timer1Timer()
     for (int channel = 0; channel < ChannelCount; ++channel) {
         if (!m_loop[channel] || !m_playing[channel]) continue;
         QMediaPlayer* player = Channel(channel);
-        if (player->playbackState() != QMediaPlayer::StoppedState) continue;
+        if (!player || player->playbackState() != QMediaPlayer::StoppedState) continue;
         player->setPosition(0);
         player->play();
     }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QMediaPlayer;
 class QTimer;
@@ -13,7 +14,9 @@ class QTimer;
 // The sound host: a hidden window, never shown, that plays the player's
 // three sound channels on media players of their own and restarts the
 // looped ones once a second. Start-up creates it and nobody owns it; it
-// lives until the process ends.
+// lives until the process ends. A channel's media player is made when the
+// channel first plays: starting the media layer takes longer than showing
+// a menu.
 class TGeneralForm : public QWidget, public TSoundChannels {
     Q_OBJECT
 public:
@@ -23,7 +26,15 @@ public:
     void PlaySoundChannel(int channel, const QString& file, bool loop) override;
     void StopSoundChannel(int channel) override;
 
-    // The media player of a channel; null outside 0 to 2.
+    // While held, sounds are remembered instead of played, and play when
+    // released: the player holds them until its menu is on screen, so the
+    // media layer never delays the first frame. A stop while held forgets
+    // the channel's sound.
+    void HoldSounds();
+    void ReleaseSounds();
+
+    // The media player of a channel; null outside 0 to 2, and until the
+    // channel first plays.
     QMediaPlayer* Channel(int channel) const;
     // Whether a sound was last started on the channel, and whether it
     // loops; false outside 0 to 2.
@@ -33,14 +44,23 @@ public:
     // Plays again each looped channel whose sound has ended.
     void Timer1Timer();
 
-    QMediaPlayer* MediaPlayer1;
-    QMediaPlayer* MediaPlayer2;
-    QMediaPlayer* MediaPlayer3;
+    QMediaPlayer* MediaPlayer1 = nullptr;
+    QMediaPlayer* MediaPlayer2 = nullptr;
+    QMediaPlayer* MediaPlayer3 = nullptr;
     QTimer* Timer1;
 
 private:
     static constexpr int ChannelCount = 3;
     static bool ValidChannel(int channel) { return channel >= 0 && channel < ChannelCount; }
+    QMediaPlayer*& ChannelSlot(int channel);
+    QMediaPlayer* OpenChannel(int channel);
+
+    struct HeldSound {
+        QString file;
+        bool loop = false;
+    };
+    bool m_held = false;
+    std::array<std::optional<HeldSound>, ChannelCount> m_heldSounds;
 
     std::array<bool, ChannelCount> m_playing{};
     std::array<bool, ChannelCount> m_loop{};

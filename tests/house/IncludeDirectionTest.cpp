@@ -18,6 +18,8 @@ namespace fs = std::filesystem;
 // What each folder may include besides itself.
 const std::map<std::string, std::set<std::string>> kAllowed = {
     {"platform", {}},
+    // The web-view module stands alone: it is loaded, never linked.
+    {"web", {}},
     {"model", {"platform"}},
     {"controls", {"model", "platform"}},
     {"player", {"controls", "model", "platform"}},

@@ -115,16 +115,49 @@ TEST_F(GeneralForm, StartsHiddenWithSilentChannelsAndASecondTimer)
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.Timer1->isActive());
     EXPECT_EQ(form.Timer1->interval(), 1000);
-    EXPECT_EQ(form.Channel(0), form.MediaPlayer1);
-    EXPECT_EQ(form.Channel(1), form.MediaPlayer2);
-    EXPECT_EQ(form.Channel(2), form.MediaPlayer3);
     EXPECT_EQ(form.Channel(3), nullptr);
     EXPECT_EQ(form.Channel(-1), nullptr);
     for (int channel = 0; channel < 3; ++channel) {
         EXPECT_FALSE(form.Playing(channel));
         EXPECT_FALSE(form.Loop(channel));
-        EXPECT_NE(form.Channel(channel)->audioOutput(), nullptr);
+        // The media layer is not started until a channel plays.
+        EXPECT_EQ(form.Channel(channel), nullptr);
     }
+    form.Timer1Timer();
+    form.StopSoundChannel(1);
+    EXPECT_EQ(form.Channel(1), nullptr);
+    form.PlaySoundChannel(1, shortSound, false);
+    EXPECT_EQ(form.Channel(1), form.MediaPlayer2);
+    ASSERT_NE(form.MediaPlayer2, nullptr);
+    EXPECT_NE(form.MediaPlayer2->audioOutput(), nullptr);
+    EXPECT_EQ(form.MediaPlayer1, nullptr);
+}
+
+TEST_F(GeneralForm, HeldSoundsPlayOnReleaseUnlessStoppedOrReplaced)
+{
+    form.HoldSounds();
+    form.PlaySoundChannel(0, shortSound, true);
+    form.PlaySoundChannel(1, shortSound, false);
+    form.PlaySoundChannel(1, longSound, false);
+    form.PlaySoundChannel(2, shortSound, false);
+    form.StopSoundChannel(2);
+    EXPECT_TRUE(form.Playing(0));
+    EXPECT_TRUE(form.Loop(0));
+    form.Timer1Timer();
+    EXPECT_EQ(form.MediaPlayer1, nullptr);
+    EXPECT_EQ(form.MediaPlayer2, nullptr);
+
+    form.ReleaseSounds();
+    ASSERT_NE(form.MediaPlayer1, nullptr);
+    ASSERT_NE(form.MediaPlayer2, nullptr);
+    EXPECT_EQ(form.MediaPlayer3, nullptr);
+    EXPECT_TRUE(form.Loop(0));
+    EXPECT_TRUE(form.MediaPlayer2->source().toLocalFile().endsWith("long.wav"));
+    ASSERT_TRUE(WaitForState(form.MediaPlayer1, QMediaPlayer::PlayingState));
+    // Released once: later sounds play at once.
+    form.ReleaseSounds();
+    form.PlaySoundChannel(2, shortSound, false);
+    EXPECT_NE(form.MediaPlayer3, nullptr);
 }
 
 TEST_F(GeneralForm, OnlyTheLoopedChannelRestartsAfterItsEnd)
@@ -178,7 +211,7 @@ TEST_F(GeneralForm, ChannelsPlayIndependently)
     form.StopSoundChannel(2);
     EXPECT_EQ(form.MediaPlayer3->playbackState(), QMediaPlayer::StoppedState);
     EXPECT_EQ(form.MediaPlayer2->playbackState(), QMediaPlayer::PlayingState);
-    EXPECT_EQ(form.MediaPlayer1->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_EQ(form.MediaPlayer1, nullptr);
 }
 
 TEST_F(GeneralForm, MissingFileSilencesTheChannelWithoutAMessage)
@@ -224,8 +257,7 @@ TEST_F(GeneralForm, OutOfRangeChannelsDoNothing)
     form.StopSoundChannel(3);
     EXPECT_FALSE(form.Playing(3));
     EXPECT_FALSE(form.Loop(-1));
-    for (int channel = 0; channel < 3; ++channel)
-        EXPECT_TRUE(form.Channel(channel)->source().isEmpty());
+    for (int channel = 0; channel < 3; ++channel) EXPECT_EQ(form.Channel(channel), nullptr);
 }
 
 TEST_F(GeneralForm, CompressedFormatsPlay)
