@@ -26,7 +26,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() != QEvent::Paint || m_reported || !watched->isWidgetType()) return false;
-        if (static_cast<QWidget*>(watched)->window() != m_window) return false;
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() != m_window || !widget->isVisible()) return false;
         m_reported = true;
         std::fputs("first frame\n", stdout);
         std::fflush(stdout);

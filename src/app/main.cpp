@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // velomni-studio: the studio, or the player of a disc's menu, by the
 // version information the executable carries.
-#include "app/AfterFirstPaint.h"
+#include "player/AfterFirstPaint.h"
 #include "app/FirstFrameReport.h"
+#include "app/FontWarmUp.h"
 #include "app/MainWindowEnd.h"
 #include "app/PlayerStart.h"
 #include "app/Startup.h"
@@ -60,6 +61,7 @@ int RunPlayer(QApplication& app, std::unique_ptr<TVelomniForm> form, TGeneralFor
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const FontWarmUp fonts;
 
     // Unattended (VELOMNI_UNATTENDED=1), message boxes go to standard error
     // and dialogs are cancelled, so scripts and tests never wait for a user.

@@ -10,6 +10,7 @@
 #include "model/Kinds.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
+#include "player/AfterFirstPaint.h"
 #include "player/BackgroundImage.h"
 #include "player/BackgroundPainter.h"
 #include "player/ObjectEvents.h"
@@ -19,6 +20,7 @@
 #include <QBitmap>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPointer>
 #include <QPixmap>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -49,8 +51,27 @@ void TVelomniForm::ResetProject()
 
 void TVelomniForm::SetWindowIcon(const TPicture& icon)
 {
-    if (m_data.SetFormIcon(icon))
-        setWindowIcon(QIcon(QPixmap::fromImage(m_data.Settings.FormIcon.Graphic()->ToImage())));
+    const bool hasIcon = m_data.SetFormIcon(icon);
+    // Decoding an icon starts the image plug-ins: a player's window not yet
+    // on screen gets its icon once its first frame is shown.
+    if (hasIcon && !IsStudio && isWindow() && !isVisible()) {
+        if (!m_iconPending) {
+            m_iconPending = true;
+            RunAfterFirstPaint([form = QPointer<TVelomniForm>(this)] {
+                if (form) form->ApplyWindowIcon();
+            });
+        }
+        return;
+    }
+    ApplyWindowIcon();
+}
+
+void TVelomniForm::ApplyWindowIcon()
+{
+    m_iconPending = false;
+    const TGraphic* icon = m_data.Settings.FormIcon.Graphic();
+    if (icon && !icon->Empty())
+        setWindowIcon(QIcon(QPixmap::fromImage(icon->ToImage())));
     else
         setWindowIcon(QIcon());
 }

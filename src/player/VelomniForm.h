@@ -68,6 +68,7 @@ private:
     void RestackControls();
     void UpdateColorKey();
     void ClearButtonHover();
+    void ApplyWindowIcon();
     QSize FrameExtra() const;
 
     TProjectData m_data;
@@ -78,4 +79,5 @@ private:
     QSize m_frameExtra;
     QSize m_designFrame{0, 0};
     bool m_updatingColorKey = false;
+    bool m_iconPending = false;
 };

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/AfterFirstPaint.h"
+#include "player/AfterFirstPaint.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -19,7 +20,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         // After the paint: the frame is on screen before the action runs.
-        if (event->type() == QEvent::Paint && watched->isWidgetType())
+        // Paints into pictures (render, grab) of hidden widgets do not count.
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isVisible())
             QMetaObject::invokeMethod(this, &FirstPaintWatch::Fire, Qt::QueuedConnection);
         return false;
     }
