@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "player/GeneralForm.h"
 
-#include <QAudioOutput>
+#include "player/SoundModule.h"
+
 #include <QFileInfo>
-#include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
 
@@ -13,10 +13,10 @@ namespace {
 
 // Closes the channel: whatever it played is stopped and released, so the
 // next source starts from its beginning.
-void Close(QMediaPlayer* player)
+void Close(QObject* player)
 {
-    player->stop();
-    player->setSource(QUrl());
+    SoundPlayerStop(player);
+    SoundPlayerOpen(player, QUrl());
 }
 
 }  // namespace
@@ -24,6 +24,7 @@ void Close(QMediaPlayer* player)
 TGeneralForm::TGeneralForm(QWidget* parent) : QWidget(parent), Timer1(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("GeneralForm"));
+    for (int channel = 0; channel < ChannelCount; ++channel) m_channelErrors[channel] = {this, channel};
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TGeneralForm::Timer1Timer);
     Timer1->start();
@@ -31,7 +32,7 @@ TGeneralForm::TGeneralForm(QWidget* parent) : QWidget(parent), Timer1(new QTimer
 
 TGeneralForm::~TGeneralForm() = default;
 
-QMediaPlayer* TGeneralForm::Channel(int channel) const
+QObject* TGeneralForm::Channel(int channel) const
 {
     switch (channel) {
     case 0: return MediaPlayer1;
@@ -41,26 +42,26 @@ QMediaPlayer* TGeneralForm::Channel(int channel) const
     }
 }
 
-QMediaPlayer*& TGeneralForm::ChannelSlot(int channel)
+QObject*& TGeneralForm::ChannelSlot(int channel)
 {
     return channel == 0 ? MediaPlayer1 : channel == 1 ? MediaPlayer2 : MediaPlayer3;
 }
 
-QMediaPlayer* TGeneralForm::OpenChannel(int channel)
+QObject* TGeneralForm::OpenChannel(int channel)
 {
-    QMediaPlayer*& player = ChannelSlot(channel);
-    if (player) return player;
-    player = new QMediaPlayer(this);
-    player->setAudioOutput(new QAudioOutput(player));
-    // The media layer reports a file it cannot play only later, after
-    // play(): the channel then counts as not playing, like a file that
-    // failed to open, so it stays silent and the tick leaves it alone.
-    QMediaPlayer* opened = player;
-    connect(opened, &QMediaPlayer::errorOccurred, this, [this, channel, opened] {
-        m_playing[channel] = false;
-        opened->stop();
-    });
-    return opened;
+    QObject*& player = ChannelSlot(channel);
+    if (!player) player = NewSoundPlayer(this, &TGeneralForm::ChannelFailed, &m_channelErrors[channel]);
+    return player;
+}
+
+// The media layer reports a file it cannot play only later, after play():
+// the channel then counts as not playing, like a file that failed to open,
+// so it stays silent and the tick leaves it alone.
+void TGeneralForm::ChannelFailed(void* channelError)
+{
+    const auto* error = static_cast<const ChannelError*>(channelError);
+    error->form->m_playing[error->channel] = false;
+    SoundPlayerStop(error->form->Channel(error->channel));
 }
 
 void TGeneralForm::HoldSounds()
@@ -93,7 +94,7 @@ void TGeneralForm::PlaySoundChannel(int channel, const QString& file, bool loop)
     if (!ValidChannel(channel)) return;
     m_playing[channel] = false;
     m_heldSounds[channel].reset();
-    if (QMediaPlayer* playing = Channel(channel)) Close(playing);
+    if (QObject* playing = Channel(channel)) Close(playing);
     if (file.isEmpty() || !QFileInfo::exists(file)) return;
     m_loop[channel] = loop;
     if (m_held) {
@@ -101,11 +102,12 @@ void TGeneralForm::PlaySoundChannel(int channel, const QString& file, bool loop)
         m_playing[channel] = true;
         return;
     }
-    QMediaPlayer* player = OpenChannel(channel);
+    QObject* player = OpenChannel(channel);
+    if (!player) return;
     // Loading and playing are asynchronous: a file the media layer cannot
     // play ends in an error state later, which leaves the channel silent.
-    player->setSource(QUrl::fromLocalFile(file));
-    player->play();
+    SoundPlayerOpen(player, QUrl::fromLocalFile(file));
+    SoundPlayerPlay(player);
     m_playing[channel] = true;
 }
 
@@ -114,16 +116,16 @@ void TGeneralForm::StopSoundChannel(int channel)
     if (!ValidChannel(channel)) return;
     m_loop[channel] = false;
     m_heldSounds[channel].reset();
-    if (QMediaPlayer* player = Channel(channel)) Close(player);
+    if (QObject* player = Channel(channel)) Close(player);
 }
 
 void TGeneralForm::Timer1Timer()
 {
     for (int channel = 0; channel < ChannelCount; ++channel) {
         if (!m_loop[channel] || !m_playing[channel]) continue;
-        QMediaPlayer* player = Channel(channel);
-        if (!player || player->playbackState() != QMediaPlayer::StoppedState) continue;
-        player->setPosition(0);
-        player->play();
+        QObject* player = Channel(channel);
+        if (!player || !SoundPlayerStopped(player)) continue;
+        SoundPlayerRewind(player);
+        SoundPlayerPlay(player);
     }
 }

@@ -8,15 +8,14 @@
 #include <array>
 #include <optional>
 
-class QMediaPlayer;
 class QTimer;
 
 // The sound host: a hidden window, never shown, that plays the player's
 // three sound channels on media players of their own and restarts the
 // looped ones once a second. Start-up creates it and nobody owns it; it
-// lives until the process ends. A channel's media player is made when the
-// channel first plays: starting the media layer takes longer than showing
-// a menu.
+// lives until the process ends. A channel's media player (a QMediaPlayer,
+// from the sound module) is made when the channel first plays: loading and
+// starting the media layer takes longer than showing a menu.
 class TGeneralForm : public QWidget, public TSoundChannels {
     Q_OBJECT
 public:
@@ -33,9 +32,9 @@ public:
     void HoldSounds();
     void ReleaseSounds();
 
-    // The media player of a channel; null outside 0 to 2, and until the
-    // channel first plays.
-    QMediaPlayer* Channel(int channel) const;
+    // The media player of a channel; null outside 0 to 2, until the
+    // channel first plays, and when the sound module cannot be loaded.
+    QObject* Channel(int channel) const;
     // Whether a sound was last started on the channel, and whether it
     // loops; false outside 0 to 2.
     bool Playing(int channel) const;
@@ -44,16 +43,24 @@ public:
     // Plays again each looped channel whose sound has ended.
     void Timer1Timer();
 
-    QMediaPlayer* MediaPlayer1 = nullptr;
-    QMediaPlayer* MediaPlayer2 = nullptr;
-    QMediaPlayer* MediaPlayer3 = nullptr;
+    QObject* MediaPlayer1 = nullptr;
+    QObject* MediaPlayer2 = nullptr;
+    QObject* MediaPlayer3 = nullptr;
     QTimer* Timer1;
 
 private:
     static constexpr int ChannelCount = 3;
     static bool ValidChannel(int channel) { return channel >= 0 && channel < ChannelCount; }
-    QMediaPlayer*& ChannelSlot(int channel);
-    QMediaPlayer* OpenChannel(int channel);
+    QObject*& ChannelSlot(int channel);
+    QObject* OpenChannel(int channel);
+    static void ChannelFailed(void* channelError);
+
+    // What a channel's player reports its errors with.
+    struct ChannelError {
+        TGeneralForm* form;
+        int channel;
+    };
+    std::array<ChannelError, ChannelCount> m_channelErrors{};
 
     struct HeldSound {
         QString file;

@@ -90,9 +90,15 @@ bool RunPipeline(const QString& pipeline)
     return message != nullptr;
 }
 
-bool WaitForState(QMediaPlayer* player, QMediaPlayer::PlaybackState state)
+// The channels' players come from the sound module as QObjects.
+QMediaPlayer* Media(QObject* player)
 {
-    return QTest::qWaitFor([&] { return player->playbackState() == state; }, 3000);
+    return qobject_cast<QMediaPlayer*>(player);
+}
+
+bool WaitForState(QObject* player, QMediaPlayer::PlaybackState state)
+{
+    return QTest::qWaitFor([&] { return Media(player)->playbackState() == state; }, 3000);
 }
 
 class GeneralForm : public testing::Test {
@@ -129,7 +135,7 @@ TEST_F(GeneralForm, StartsHiddenWithSilentChannelsAndASecondTimer)
     form.PlaySoundChannel(1, shortSound, false);
     EXPECT_EQ(form.Channel(1), form.MediaPlayer2);
     ASSERT_NE(form.MediaPlayer2, nullptr);
-    EXPECT_NE(form.MediaPlayer2->audioOutput(), nullptr);
+    EXPECT_NE(Media(form.MediaPlayer2)->audioOutput(), nullptr);
     EXPECT_EQ(form.MediaPlayer1, nullptr);
 }
 
@@ -152,7 +158,7 @@ TEST_F(GeneralForm, HeldSoundsPlayOnReleaseUnlessStoppedOrReplaced)
     ASSERT_NE(form.MediaPlayer2, nullptr);
     EXPECT_EQ(form.MediaPlayer3, nullptr);
     EXPECT_TRUE(form.Loop(0));
-    EXPECT_TRUE(form.MediaPlayer2->source().toLocalFile().endsWith("long.wav"));
+    EXPECT_TRUE(Media(form.MediaPlayer2)->source().toLocalFile().endsWith("long.wav"));
     ASSERT_TRUE(WaitForState(form.MediaPlayer1, QMediaPlayer::PlayingState));
     // Released once: later sounds play at once.
     form.ReleaseSounds();
@@ -169,12 +175,12 @@ TEST_F(GeneralForm, OnlyTheLoopedChannelRestartsAfterItsEnd)
     EXPECT_FALSE(form.Loop(1));
     ASSERT_TRUE(WaitForState(form.MediaPlayer1, QMediaPlayer::PlayingState));
     ASSERT_TRUE(WaitForState(form.MediaPlayer1, QMediaPlayer::StoppedState));
-    EXPECT_EQ(form.MediaPlayer1->mediaStatus(), QMediaPlayer::EndOfMedia);
+    EXPECT_EQ(Media(form.MediaPlayer1)->mediaStatus(), QMediaPlayer::EndOfMedia);
     ASSERT_TRUE(WaitForState(form.MediaPlayer2, QMediaPlayer::StoppedState));
     // The running timer, not the test, plays it again, from its start.
     ASSERT_TRUE(WaitForState(form.MediaPlayer1, QMediaPlayer::PlayingState));
-    EXPECT_LT(form.MediaPlayer1->position(), 150);
-    EXPECT_EQ(form.MediaPlayer2->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_LT(Media(form.MediaPlayer1)->position(), 150);
+    EXPECT_EQ(Media(form.MediaPlayer2)->playbackState(), QMediaPlayer::StoppedState);
 }
 
 TEST_F(GeneralForm, StoppedLoopStaysStoppedOnLaterTicks)
@@ -185,21 +191,21 @@ TEST_F(GeneralForm, StoppedLoopStaysStoppedOnLaterTicks)
     form.StopSoundChannel(0);
     EXPECT_FALSE(form.Loop(0));
     EXPECT_TRUE(form.Playing(0));
-    EXPECT_EQ(form.MediaPlayer1->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_EQ(Media(form.MediaPlayer1)->playbackState(), QMediaPlayer::StoppedState);
     form.Timer1Timer();
     form.Timer1Timer();
     QTest::qWait(50);
-    EXPECT_EQ(form.MediaPlayer1->playbackState(), QMediaPlayer::StoppedState);
-    EXPECT_TRUE(form.MediaPlayer1->source().isEmpty());
+    EXPECT_EQ(Media(form.MediaPlayer1)->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_TRUE(Media(form.MediaPlayer1)->source().isEmpty());
 }
 
 TEST_F(GeneralForm, PlayingTheSameFileAgainRestartsItFromTheStart)
 {
     form.PlaySoundChannel(1, longSound, false);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.MediaPlayer2->position() > 600; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Media(form.MediaPlayer2)->position() > 600; }, 3000));
     form.PlaySoundChannel(1, longSound, false);
     ASSERT_TRUE(WaitForState(form.MediaPlayer2, QMediaPlayer::PlayingState));
-    EXPECT_LT(form.MediaPlayer2->position(), 400);
+    EXPECT_LT(Media(form.MediaPlayer2)->position(), 400);
 }
 
 TEST_F(GeneralForm, ChannelsPlayIndependently)
@@ -209,8 +215,8 @@ TEST_F(GeneralForm, ChannelsPlayIndependently)
     ASSERT_TRUE(WaitForState(form.MediaPlayer2, QMediaPlayer::PlayingState));
     ASSERT_TRUE(WaitForState(form.MediaPlayer3, QMediaPlayer::PlayingState));
     form.StopSoundChannel(2);
-    EXPECT_EQ(form.MediaPlayer3->playbackState(), QMediaPlayer::StoppedState);
-    EXPECT_EQ(form.MediaPlayer2->playbackState(), QMediaPlayer::PlayingState);
+    EXPECT_EQ(Media(form.MediaPlayer3)->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_EQ(Media(form.MediaPlayer2)->playbackState(), QMediaPlayer::PlayingState);
     EXPECT_EQ(form.MediaPlayer1, nullptr);
 }
 
@@ -220,12 +226,12 @@ TEST_F(GeneralForm, MissingFileSilencesTheChannelWithoutAMessage)
     ASSERT_TRUE(WaitForState(form.MediaPlayer2, QMediaPlayer::PlayingState));
     form.PlaySoundChannel(1, dir.File(QStringLiteral("absent.wav")), false);
     EXPECT_FALSE(form.Playing(1));
-    EXPECT_EQ(form.MediaPlayer2->playbackState(), QMediaPlayer::StoppedState);
-    EXPECT_TRUE(form.MediaPlayer2->source().isEmpty());
+    EXPECT_EQ(Media(form.MediaPlayer2)->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_TRUE(Media(form.MediaPlayer2)->source().isEmpty());
     // The earlier loop flag is left as it was, but without Playing the tick
     // does not bring the old sound back.
     form.Timer1Timer();
-    EXPECT_EQ(form.MediaPlayer2->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_EQ(Media(form.MediaPlayer2)->playbackState(), QMediaPlayer::StoppedState);
 
     form.PlaySoundChannel(2, QString(), false);
     EXPECT_FALSE(form.Playing(2));
@@ -242,11 +248,11 @@ TEST_F(GeneralForm, UnplayableFileFailsSilentlyAndIsNotRetried)
     form.Timer1->stop();
     form.PlaySoundChannel(0, junk, true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Playing(0); }, 3000));
-    EXPECT_EQ(form.MediaPlayer1->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_EQ(Media(form.MediaPlayer1)->playbackState(), QMediaPlayer::StoppedState);
     form.Timer1Timer();
     QTest::qWait(50);
-    EXPECT_EQ(form.MediaPlayer1->playbackState(), QMediaPlayer::StoppedState);
-    EXPECT_NE(form.MediaPlayer1->mediaStatus(), QMediaPlayer::LoadingMedia);
+    EXPECT_EQ(Media(form.MediaPlayer1)->playbackState(), QMediaPlayer::StoppedState);
+    EXPECT_NE(Media(form.MediaPlayer1)->mediaStatus(), QMediaPlayer::LoadingMedia);
     EXPECT_TRUE(boxes.Boxes().isEmpty());
 }
 
