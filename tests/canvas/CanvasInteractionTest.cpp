@@ -123,7 +123,7 @@ TEST_F(CanvasTest, CtrlClickTogglesOneObjectAndKeepsTheOthers)
 TEST_F(CanvasTest, ABandSelectsWhatItTouchesAndCtrlTogglesIt)
 {
     TVoObject* a = Add(okButton, {100, 100, 80, 40});
-    TVoObject* b = Add(okText, {200, 100, 80, 40});
+    Add(okText, {200, 100, 80, 40}); // the second of the three flags
     TVoObject* c = Add(okImage, {400, 300, 40, 40});
     a->Selected = c->Selected = true;
     host->current = 3;
