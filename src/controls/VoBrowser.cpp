@@ -38,9 +38,22 @@ TVoBrowser::TVoBrowser(QWidget* parent) : QFrame(parent), TWidgetControl(*this, 
 void TVoBrowser::SetColor(TColor color)
 {
     m_color = color;
+    // Setting a palette costs more than the rest of the panel; one not yet
+    // polished gets it then, before it is ever drawn.
+    if (testAttribute(Qt::WA_WState_Polished)) ApplyColor();
+}
+
+void TVoBrowser::ApplyColor()
+{
     QPalette face = palette();
-    face.setColor(QPalette::Window, ColorToQColor(color, QApplication::palette(this)));
+    face.setColor(QPalette::Window, ColorToQColor(m_color, QApplication::palette(this)));
     setPalette(face);
+}
+
+bool TVoBrowser::event(QEvent* event)
+{
+    if (event->type() == QEvent::Polish) ApplyColor();
+    return QFrame::event(event);
 }
 
 QWidget* TVoBrowser::View() const

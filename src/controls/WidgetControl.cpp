@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/WidgetControl.h"
 
-#include <QAbstractScrollArea>
 #include <QWidget>
-
-namespace {
 
 void ApplyCursorShape(QWidget& widget, TCursor cursor)
 {
@@ -13,8 +10,6 @@ void ApplyCursorShape(QWidget& widget, TCursor cursor)
     else
         widget.unsetCursor();
 }
-
-} // namespace
 
 TWidgetControl::TWidgetControl(QWidget& widget, QSize defaultSize) : m_widget(widget)
 {
@@ -42,7 +37,5 @@ void TWidgetControl::SetCursor(TCursor cursor)
 {
     m_cursor = cursor;
     ApplyCursorShape(m_widget, cursor);
-    // A scroll area shows the cursor of its viewport over the text.
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(&m_widget))
-        ApplyCursorShape(*area->viewport(), cursor);
+    CursorChanged();
 }
