@@ -26,6 +26,9 @@
 template <class TEdit>
 class TTextPanel : public QWidget, public TWidgetControl {
 public:
+    // The edit goes first, while the events it forwards still have a panel.
+    ~TTextPanel() override { delete m_edit; }
+
     const TVoFont& Font() const { return m_font; }
     void SetFont(const TVoFont& font)
     {

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextOption>
+#include <QToolTip>
 
 namespace {
 
@@ -240,4 +241,11 @@ TEST(LazyTextPanel, EventsFocusAndTabOrderAreThoseOfTheEdit)
     QApplication::sendEvent(&box->Edit(), &enter);
     QApplication::sendEvent(&panel->Edit(), &enter);
     EXPECT_EQ(entered, (QStringList{"box", "panel"}));
+
+    // The hint shows over the text, from the panel.
+    box->SetHint(QStringLiteral("Read me"));
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), area->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(area, &help);
+    EXPECT_EQ(QToolTip::text(), "Read me");
+    QToolTip::hideText();
 }
