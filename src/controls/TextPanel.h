@@ -119,10 +119,9 @@ protected:
         QWidget::resizeEvent(event);
         if (m_edit) m_edit->setGeometry(rect());
     }
-    void CursorChanged() override
+    void ApplyCursor() override
     {
-        // The edit's viewport sets its own cursor over the text.
-        if (m_edit) ApplyCursorShape(*m_edit->viewport(), Cursor());
+        if (m_edit) ApplyPanelCursor();
     }
 
 private:
@@ -167,7 +166,7 @@ private:
         ApplyWordWrap(*edit);
         ApplyScrollBars(*edit, m_scrollBars);
         ApplyBorderStyle(*edit, m_borderStyle);
-        ApplyCursorShape(*edit->viewport(), Cursor());
+        ApplyPanelCursor();
         // The edit takes the focus for the panel, in the panel's place in
         // the tab order rather than at the end where a new child goes.
         ApplyTabStop(*edit, m_tabStop);
@@ -175,6 +174,13 @@ private:
         setFocusProxy(edit);
         // A child added to a widget already on screen is not shown with it.
         if (isVisible()) edit->show();
+    }
+    // The panel's cursor shows over the edit's frame and bars, the
+    // viewport's over the text; without the edit neither is seen.
+    void ApplyPanelCursor()
+    {
+        ApplyCursorShape(*this, Cursor());
+        ApplyCursorShape(*m_edit->viewport(), Cursor());
     }
     void ApplyFont(TEdit& edit) const
     {

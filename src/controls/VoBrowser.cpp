@@ -30,16 +30,13 @@ void AllowEngineAsRoot()
 
 TVoBrowser::TVoBrowser(QWidget* parent) : QFrame(parent), TWidgetControl(*this, QSize(177, 177))
 {
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
-    SetColor(m_color);
 }
 
 void TVoBrowser::SetColor(TColor color)
 {
     m_color = color;
-    // Setting a palette costs more than the rest of the panel; one not yet
-    // polished gets it then, before it is ever drawn.
+    // A panel not yet polished gets its face then, before it is drawn.
     if (testAttribute(Qt::WA_WState_Polished)) ApplyColor();
 }
 
@@ -52,7 +49,12 @@ void TVoBrowser::ApplyColor()
 
 bool TVoBrowser::event(QEvent* event)
 {
-    if (event->type() == QEvent::Polish) ApplyColor();
+    // Frame and face cost more than the rest of the panel; one never drawn
+    // needs neither. The browser, made only later, takes the frame away.
+    if (event->type() == QEvent::Polish) {
+        if (!m_view) setFrameStyle(QFrame::Panel | QFrame::Raised);
+        ApplyColor();
+    }
     return QFrame::event(event);
 }
 

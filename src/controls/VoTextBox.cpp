@@ -21,17 +21,22 @@ QString TextBoxLines(const QString& text)
 {
     // A plain-text document starts a block at CR LF, CR, LF, the paragraph
     // separator and the two frame marks; the lines keep everything else.
+    const auto endsLine = [](char16_t ch) {
+        return ch == u'\r' || ch == u'\n' || ch == QChar::ParagraphSeparator || ch == kFrameStart ||
+               ch == kFrameEnd;
+    };
+    const QStringView source(text);
     QString lines;
     lines.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
-        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n') || ch == QChar::ParagraphSeparator ||
-            ch == kFrameStart || ch == kFrameEnd)
-            lines += kLineBreak;
-        else
-            lines += ch;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const char16_t ch = source[i].unicode();
+        if (!endsLine(ch)) continue;
+        lines.append(source.sliced(start, i - start)).append(kLineBreak);
+        if (ch == u'\r' && i + 1 < source.size() && source[i + 1] == u'\n') ++i;
+        start = i + 1;
     }
+    lines.append(source.sliced(start));
     return lines;
 }
 

@@ -30,12 +30,19 @@ void TWidgetControl::SetBounds(const QRect& bounds)
 void TWidgetControl::SetHint(const QString& hint)
 {
     m_hint = hint;
-    m_widget.setToolTip(hint);
+    // Loading sets every control's hint, most often to the empty one it has.
+    if (m_widget.toolTip() != hint) m_widget.setToolTip(hint);
 }
 
 void TWidgetControl::SetCursor(TCursor cursor)
 {
+    // Only this sets the widget's cursor, so an unchanged one is in place.
+    if (cursor == m_cursor) return;
     m_cursor = cursor;
-    ApplyCursorShape(m_widget, cursor);
-    CursorChanged();
+    ApplyCursor();
+}
+
+void TWidgetControl::ApplyCursor()
+{
+    ApplyCursorShape(m_widget, m_cursor);
 }

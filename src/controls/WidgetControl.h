@@ -30,9 +30,9 @@ protected:
     // The widget is the control itself, already constructed as its other
     // base; it gets its minimum size of 1 x 1 and the default size.
     TWidgetControl(QWidget& widget, QSize defaultSize);
-    // After the cursor was set on the widget, for a control whose inner
-    // widgets set their own.
-    virtual void CursorChanged() {}
+    // Puts Cursor() on the widget; a control with inner widgets that set
+    // their own puts it there too.
+    virtual void ApplyCursor();
 
 private:
     QWidget& m_widget;

@@ -74,6 +74,8 @@ TEST(BrowserFace, TheFaceColourIsOnThePanelWhenItIsFirstDrawn)
     image.fill(Qt::black);
     panel.render(&image);
     EXPECT_EQ(image.pixel(30, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(panel.frameStyle(), QFrame::Panel | QFrame::Raised);
+    EXPECT_NE(image.pixel(0, 20), qRgb(255, 0, 0)); // the raised edge
     // Changed once drawn: the next drawing has the new face.
     panel.SetColor(clBlue);
     panel.render(&image);

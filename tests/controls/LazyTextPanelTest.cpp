@@ -139,6 +139,7 @@ TEST(LazyTextPanel, FieldsSetBeforeTheEditExistsAreAllOnItOnceBuilt)
     EXPECT_EQ(edit.palette().color(QPalette::Base), QColor(0xEF, 0xCD, 0xAB));
     EXPECT_EQ(box.toolTip(), "Read me");
     EXPECT_EQ(edit.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(edit.cursor().shape(), Qt::PointingHandCursor); // over the frame and bars
     EXPECT_EQ(edit.document()->defaultTextOption().alignment(), Qt::AlignHCenter);
     EXPECT_EQ(edit.lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(edit.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -169,6 +170,12 @@ TEST(LazyTextPanel, FieldsSetBeforeTheEditExistsAreAllOnItOnceBuilt)
     EXPECT_EQ(rich.focusPolicy(), Qt::ClickFocus);
     EXPECT_TRUE(rich.isReadOnly());
     EXPECT_EQ(rich.geometry(), QRect(QPoint(), panel.size()));
+    // The default cursor leaves the parent's in force over the text.
+    EXPECT_FALSE(rich.viewport()->testAttribute(Qt::WA_SetCursor));
+    panel.SetCursor(crHandPoint);
+    EXPECT_EQ(rich.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    panel.SetCursor(crDefault);
+    EXPECT_FALSE(rich.viewport()->testAttribute(Qt::WA_SetCursor));
 }
 
 TEST(LazyTextPanel, ThePlayersRichTextReadsItsFileWhenFirstShown)
