@@ -30,17 +30,32 @@ void AllowEngineAsRoot()
 
 TVoBrowser::TVoBrowser(QWidget* parent) : QFrame(parent), TWidgetControl(*this, QSize(177, 177))
 {
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
-    SetColor(m_color);
 }
 
 void TVoBrowser::SetColor(TColor color)
 {
     m_color = color;
+    // A panel not yet polished gets its face then, before it is drawn.
+    if (testAttribute(Qt::WA_WState_Polished)) ApplyColor();
+}
+
+void TVoBrowser::ApplyColor()
+{
     QPalette face = palette();
-    face.setColor(QPalette::Window, ColorToQColor(color, QApplication::palette(this)));
+    face.setColor(QPalette::Window, ColorToQColor(m_color, QApplication::palette(this)));
     setPalette(face);
+}
+
+bool TVoBrowser::event(QEvent* event)
+{
+    // Frame and face cost more than the rest of the panel; one never drawn
+    // needs neither. The browser, made only later, takes the frame away.
+    if (event->type() == QEvent::Polish) {
+        if (!m_view) setFrameStyle(QFrame::Panel | QFrame::Raised);
+        ApplyColor();
+    }
+    return QFrame::event(event);
 }
 
 QWidget* TVoBrowser::View() const

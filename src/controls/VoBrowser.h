@@ -33,9 +33,11 @@ public:
     bool ReadKindRecord(TVoStream& stream) override;        // code 4008
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void ApplyColor();
     void CreateView();
     void Navigate();
 

@@ -21,14 +21,19 @@ TVoRichText::TVoRichText(QWidget* parent) : TTextPanel<QTextEdit>(parent) {}
 void TVoRichText::SetFileName(const QString& fileName)
 {
     m_fileName = fileName;
+    if (QTextEdit* edit = BuiltEdit()) FillEdit(*edit);
+}
+
+void TVoRichText::FillEdit(QTextEdit& edit)
+{
     if (IsStudio) return;
-    const QString path = ResolveProjectPath(ProjectFolder, fileName);
+    const QString path = ResolveProjectPath(ProjectFolder, m_fileName);
     if (!path.isEmpty() && QFileInfo(path).isFile())
-        LoadRichTextFile(*document(), path);
+        LoadRichTextFile(*edit.document(), path);
     else
-        clear();
+        edit.clear();
     // A file is read from its beginning, not from where the text ended.
-    moveCursor(QTextCursor::Start);
+    edit.moveCursor(QTextCursor::Start);
 }
 
 bool TVoRichText::WriteKindRecord(TVoStream& stream) const

@@ -6,13 +6,15 @@
 #include <QTextEdit>
 
 // Kind 4: a read-only panel showing an RTF file of the project. The file
-// is shown only in the player; in the studio the panel stays empty.
+// is shown only in the player, read when the panel's edit is built; in the
+// studio the panel stays empty.
 class TVoRichText final : public TTextPanel<QTextEdit> {
 public:
     explicit TVoRichText(QWidget* parent = nullptr);
 
-    // Relative to the project folder. In the player, setting it loads the
-    // file, or empties the panel when there is no such file.
+    // Relative to the project folder. In the player, the edit shows the
+    // file, or nothing when there is no such file; setting the name once
+    // the edit exists loads the new file at once.
     const QString& FileName() const { return m_fileName; }
     void SetFileName(const QString& fileName);
 
@@ -22,6 +24,9 @@ public:
 
     bool WriteKindRecord(TVoStream& stream) const override; // code 4009
     bool ReadKindRecord(TVoStream& stream) override;        // code 4010
+
+protected:
+    void FillEdit(QTextEdit& edit) override;
 
 private:
     QString m_fileName;

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/WidgetControl.h"
 
-#include <QAbstractScrollArea>
 #include <QWidget>
-
-namespace {
 
 void ApplyCursorShape(QWidget& widget, TCursor cursor)
 {
@@ -13,8 +10,6 @@ void ApplyCursorShape(QWidget& widget, TCursor cursor)
     else
         widget.unsetCursor();
 }
-
-} // namespace
 
 TWidgetControl::TWidgetControl(QWidget& widget, QSize defaultSize) : m_widget(widget)
 {
@@ -35,14 +30,19 @@ void TWidgetControl::SetBounds(const QRect& bounds)
 void TWidgetControl::SetHint(const QString& hint)
 {
     m_hint = hint;
-    m_widget.setToolTip(hint);
+    // Loading sets every control's hint, most often to the empty one it has.
+    if (m_widget.toolTip() != hint) m_widget.setToolTip(hint);
 }
 
 void TWidgetControl::SetCursor(TCursor cursor)
 {
+    // Only this sets the widget's cursor, so an unchanged one is in place.
+    if (cursor == m_cursor) return;
     m_cursor = cursor;
-    ApplyCursorShape(m_widget, cursor);
-    // A scroll area shows the cursor of its viewport over the text.
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(&m_widget))
-        ApplyCursorShape(*area->viewport(), cursor);
+    ApplyCursor();
+}
+
+void TWidgetControl::ApplyCursor()
+{
+    ApplyCursorShape(m_widget, m_cursor);
 }

@@ -9,6 +9,9 @@
 
 class QWidget;
 
+// Sets the widget's cursor, or unsets it for crDefault.
+void ApplyCursorShape(QWidget& widget, TCursor cursor);
+
 // What every object control shares: its widget's geometry as the
 // control's bounds, and the hint and cursor shown over it.
 class TWidgetControl : public TVoControl {
@@ -27,6 +30,9 @@ protected:
     // The widget is the control itself, already constructed as its other
     // base; it gets its minimum size of 1 x 1 and the default size.
     TWidgetControl(QWidget& widget, QSize defaultSize);
+    // Puts Cursor() on the widget; a control with inner widgets that set
+    // their own puts it there too.
+    virtual void ApplyCursor();
 
 private:
     QWidget& m_widget;

@@ -51,7 +51,15 @@ bool ReadString(TVoStream& stream, QString& text)
 {
     return RunReported(1004, [&] {
         const qint32 length = stream.ReadI32();
-        text = DecodeAnsi(stream.ReadBytes(length));
+        // Most strings are short: those are read on the stack rather than
+        // into bytes of their own on the heap. Both ways check the length.
+        char small[256];
+        if (length >= 0 && length <= qint32(sizeof small)) {
+            stream.ReadBuffer(small, length);
+            text = DecodeAnsi(QByteArray::fromRawData(small, length));
+        } else {
+            text = DecodeAnsi(stream.ReadBytes(length));
+        }
         return true;
     });
 }

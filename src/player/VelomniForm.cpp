@@ -177,7 +177,11 @@ std::unique_ptr<TVoControl> TVelomniForm::CreateControl(TVoObject& entry)
         r->OnClick = click;
         r->OnMouseEnterHook = enter;
     }
-    if (QWidget* widget = ControlWidget(control.get())) widget->show();
+    // A control on a surface not yet on screen shows with it. Showing it
+    // now would polish it at once, and a text panel builds its edit then:
+    // loading would pay for every edit before the menu is ever drawn.
+    QWidget* widget = ControlWidget(control.get());
+    if (widget && m_scrollBox->isVisible()) widget->show();
     return control;
 }
 

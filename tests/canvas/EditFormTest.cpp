@@ -4,6 +4,9 @@
 #include "CanvasFixture.h"
 
 #include "canvas/SelectionMarks.h"
+#include "controls/TextControlLook.h"
+#include "controls/VoRichText.h"
+#include "controls/VoTextBox.h"
 #include "model/Kinds.h"
 
 #include <QCloseEvent>
@@ -16,6 +19,17 @@ constexpr QRgb kBlack = 0xFF000000;
 QRgb At(const QImage& image, int x, int y)
 {
     return image.pixel(x, y) | 0xFF000000;
+}
+
+int RedPixels(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qRed(pixel) > 180 && qGreen(pixel) < 90 && qBlue(pixel) < 90) ++count;
+        }
+    return count;
 }
 
 } // namespace
@@ -131,4 +145,19 @@ TEST(SelectionMarks, ADottedRectangleDrawnTwiceIsGone)
     EXPECT_EQ(image, clean);
     XorDottedRect(image, QRect()); // nothing
     EXPECT_EQ(image, clean);
+}
+
+TEST_F(CanvasTest, TheTextPanelsAreDrawnWithTheirTextAndFace)
+{
+    auto& box = static_cast<TVoTextBox&>(*Add(okTextBox, {40, 40, 200, 80})->Control);
+    box.SetText(QStringLiteral("WWW"));
+    box.SetFont(TVoFont{QStringLiteral("DejaVu Sans"), 0x0000FF, 18, 0, fsBold});
+    auto& panel = static_cast<TVoRichText&>(*Add(okRichText, {40, 150, 200, 80})->Control);
+    panel.SetColor(0x0000FF);
+    canvas->RedrawCanvas();
+    const QImage& picture = canvas->Picture();
+    // Red letters on the box's white face; a red face on the panel.
+    EXPECT_GT(RedPixels(picture, QRect(44, 44, 150, 40)), 20);
+    EXPECT_LT(RedPixels(picture, QRect(44, 44, 150, 40)), 150 * 40 / 2);
+    EXPECT_GT(RedPixels(picture, QRect(50, 160, 150, 60)), 150 * 60 * 9 / 10);
 }

@@ -63,3 +63,21 @@ TEST(Browser, OnlyThePlayerCreatesTheBrowserOnce)
     browser.SetAddress(QStringLiteral("www.example.com"));
     EXPECT_EQ(browser.View(), view);
 }
+
+TEST(BrowserFace, TheFaceColourIsOnThePanelWhenItIsFirstDrawn)
+{
+    ProcessStateGuard studio(true, QString());
+    TVoBrowser panel;
+    panel.resize(60, 40);
+    panel.SetColor(clRed);
+    QImage image(panel.size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    panel.render(&image);
+    EXPECT_EQ(image.pixel(30, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(panel.frameStyle(), QFrame::Panel | QFrame::Raised);
+    EXPECT_NE(image.pixel(0, 20), qRgb(255, 0, 0)); // the raised edge
+    // Changed once drawn: the next drawing has the new face.
+    panel.SetColor(clBlue);
+    panel.render(&image);
+    EXPECT_EQ(image.pixel(30, 20), qRgb(0, 0, 255));
+}

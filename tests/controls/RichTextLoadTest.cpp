@@ -18,7 +18,13 @@ TEST(RichTextLoad, ALongFileIsShownFromItsBeginning)
     TVoRichText panel(nullptr);
     panel.resize(200, 100);
     panel.SetFileName("\\long.rtf");
-    EXPECT_EQ(panel.textCursor().position(), 0);
-    EXPECT_EQ(panel.verticalScrollBar()->value(), 0);
-    EXPECT_TRUE(panel.toPlainText().startsWith("Line 0\nLine 1"));
+    QTextEdit& edit = panel.Edit();
+    EXPECT_EQ(edit.textCursor().position(), 0);
+    EXPECT_EQ(edit.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(edit.toPlainText().startsWith("Line 0\nLine 1"));
+    // Loaded again into the edit that exists.
+    edit.moveCursor(QTextCursor::End);
+    panel.SetFileName("\\long.rtf");
+    EXPECT_EQ(edit.textCursor().position(), 0);
+    EXPECT_EQ(edit.verticalScrollBar()->value(), 0);
 }

@@ -64,10 +64,11 @@ TEST(TextBox, EveryLineBreakBecomesCrLfAndNothingIsAdded)
 TEST(TextBox, StoredFieldsReachTheWidget)
 {
     TVoTextBox box;
-    EXPECT_EQ(box.viewport()->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_FALSE(box.focusPolicy() & Qt::TabFocus);
-    EXPECT_EQ(box.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(box.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QPlainTextEdit& edit = box.Edit();
+    EXPECT_EQ(edit.viewport()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_FALSE(edit.focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(edit.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(edit.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     TVoTextBox source;
     source.SetFont(MakeFont("Mono", 0x0000FF, 10, 0, fsBold));
@@ -79,19 +80,20 @@ TEST(TextBox, StoredFieldsReachTheWidget)
     source.SetColor(0x00ABCDEF);
     source.SetBorderStyle(tbsNone);
     source.SetTabStop(true);
+    // Read onto an edit that exists already.
     ASSERT_TRUE(ReadKind(box, WriteKind(source)).ok);
-    EXPECT_TRUE(box.font().bold());
-    EXPECT_EQ(box.palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(box.palette().color(QPalette::Base), QColor(0xEF, 0xCD, 0xAB));
+    EXPECT_TRUE(edit.font().bold());
+    EXPECT_EQ(edit.palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(edit.palette().color(QPalette::Base), QColor(0xEF, 0xCD, 0xAB));
     EXPECT_EQ(box.toolTip(), "Read me");
-    EXPECT_EQ(box.viewport()->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(box.document()->defaultTextOption().alignment(), Qt::AlignRight);
-    EXPECT_EQ(box.lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(box.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(box.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(box.frameShape(), QFrame::NoFrame);
-    EXPECT_TRUE(box.focusPolicy() & Qt::TabFocus);
-    EXPECT_TRUE(box.isReadOnly());
+    EXPECT_EQ(edit.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(edit.document()->defaultTextOption().alignment(), Qt::AlignRight);
+    EXPECT_EQ(edit.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(edit.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(edit.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(edit.frameShape(), QFrame::NoFrame);
+    EXPECT_TRUE(edit.focusPolicy() & Qt::TabFocus);
+    EXPECT_TRUE(edit.isReadOnly());
 }
 
 TEST(TextBox, ClickOnTheTextAreaFiresOnce)
@@ -99,7 +101,7 @@ TEST(TextBox, ClickOnTheTextAreaFiresOnce)
     TVoTextBox box;
     int clicks = 0;
     box.OnClick = [&](TVoControl&) { ++clicks; };
-    QWidget* area = box.viewport();
+    QWidget* area = box.Edit().viewport();
     const QPointF at(5, 5);
     QMouseEvent press(QEvent::MouseButtonPress, at, area->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
@@ -119,15 +121,16 @@ TEST(RichText, FileLoadsOnlyInThePlayerAndAMissingOneEmptiesThePanel)
         ProcessStateGuard studio(true, project.Path());
         TVoRichText panel;
         panel.SetFileName(QStringLiteral("\\docs\\readme.rtf"));
-        EXPECT_TRUE(panel.toPlainText().isEmpty());
+        EXPECT_TRUE(panel.Edit().toPlainText().isEmpty());
     }
     ProcessStateGuard player(false, project.Path());
     TVoRichText panel;
     panel.SetFileName(QStringLiteral("\\docs\\readme.rtf"));
-    EXPECT_TRUE(panel.toPlainText().contains("Hello there")) << panel.toPlainText().toStdString();
+    QTextEdit& edit = panel.Edit();
+    EXPECT_TRUE(edit.toPlainText().contains("Hello there")) << edit.toPlainText().toStdString();
     panel.SetFileName(QStringLiteral("\\docs\\missing.rtf"));
-    EXPECT_TRUE(panel.toPlainText().isEmpty());
+    EXPECT_TRUE(edit.toPlainText().isEmpty());
     panel.SetFileName(QStringLiteral("\\docs\\readme.rtf"));
     panel.SetFileName(QStringLiteral("\\docs")); // a folder is no file
-    EXPECT_TRUE(panel.toPlainText().isEmpty());
+    EXPECT_TRUE(edit.toPlainText().isEmpty());
 }

@@ -180,3 +180,57 @@ TEST(VelomniForm, LoadAppliesTheStoredWindow)
     EXPECT_EQ(form.RenderClientArea().size(), QSize(300, 200));
     EXPECT_EQ(Stacking(form), (QStringList{"Button1", "TextBox1"}));
 }
+
+namespace {
+
+// How many pixels inside the area are clearly red.
+int RedPixels(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qRed(pixel) > 180 && qGreen(pixel) < 90 && qBlue(pixel) < 90) ++count;
+        }
+    return count;
+}
+
+TVoTextBox& RedTextBox(TVelomniForm& form, const QRect& bounds, const QString& text)
+{
+    TVoObject* entry = form.AddObject(okTextBox, bounds.left(), bounds.top());
+    auto& box = static_cast<TVoTextBox&>(*entry->Control);
+    box.SetBounds(bounds);
+    box.SetText(text);
+    box.SetFont(TVoFont{QStringLiteral("DejaVu Sans"), 0x0000FF, 18, 0, fsBold});
+    return box;
+}
+
+QImage RenderSurface(TVelomniForm& form)
+{
+    // As the studio's canvas draws the menu: the surface of the hidden window.
+    QImage image(form.ScrollBox1()->size(), QImage::Format_RGB32);
+    form.ScrollBox1()->render(&image);
+    return image;
+}
+
+} // namespace
+
+TEST(VelomniForm, RenderingTheHiddenWindowDrawsTheTextOfItsTextBoxes)
+{
+    TempDir dir;
+    {
+        TVelomniForm source;
+        RedTextBox(source, QRect(20, 20, 200, 80), QStringLiteral("WWW"));
+        ASSERT_TRUE(SaveProject(source, dir.File("velomni.vpj")));
+    }
+    TVelomniForm form;
+    ASSERT_TRUE(form.Load(dir.File("velomni.vpj")));
+    ASSERT_FALSE(form.isVisible());
+    EXPECT_GT(RedPixels(RenderSurface(form), QRect(20, 20, 200, 80)), 20);
+    // One added after the window was first drawn is drawn too.
+    RedTextBox(form, QRect(300, 150, 200, 80), QStringLiteral("MMM"));
+    const QImage again = RenderSurface(form);
+    EXPECT_GT(RedPixels(again, QRect(300, 150, 200, 80)), 20);
+    EXPECT_EQ(RedPixels(again, QRect(20, 120, 200, 20)), 0);
+}
