@@ -13,7 +13,6 @@ void ApplyCursorShape(QWidget& widget, TCursor cursor)
 
 TWidgetControl::TWidgetControl(QWidget& widget, QSize defaultSize) : m_widget(widget)
 {
-    m_widget.setMinimumSize(1, 1);
     m_widget.resize(defaultSize);
 }
 
@@ -24,7 +23,9 @@ QRect TWidgetControl::Bounds() const
 
 void TWidgetControl::SetBounds(const QRect& bounds)
 {
-    m_widget.setGeometry(bounds);
+    // At least 1 x 1. Clamped here rather than by a minimum size, which
+    // would give every control's widget extra data to allocate.
+    m_widget.setGeometry(QRect(bounds.topLeft(), bounds.size().expandedTo(QSize(1, 1))));
 }
 
 void TWidgetControl::SetHint(const QString& hint)

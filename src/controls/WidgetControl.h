@@ -28,7 +28,7 @@ public:
 
 protected:
     // The widget is the control itself, already constructed as its other
-    // base; it gets its minimum size of 1 x 1 and the default size.
+    // base; it gets the default size. Bounds are never smaller than 1 x 1.
     TWidgetControl(QWidget& widget, QSize defaultSize);
     // Puts Cursor() on the widget; a control with inner widgets that set
     // their own puts it there too.

@@ -29,6 +29,10 @@ TEST(ControlFactory, EachKindGetsItsControlOnTheParent)
         ASSERT_NE(ControlWidget(control.get()), nullptr);
         EXPECT_EQ(ControlWidget(control.get())->parentWidget(), &surface);
         EXPECT_EQ(control->Bounds().size(), kind == 0 ? QSize(89, 33) : QSize(177, 177));
+        // A damaged file's empty or negative size still gives a control
+        // that can be seen and picked.
+        control->SetBounds(QRect(5, 6, 0, -3));
+        EXPECT_EQ(control->Bounds(), QRect(5, 6, 1, 1));
     }
     EXPECT_EQ(CreateKindControl(-1, &surface), nullptr);
     EXPECT_EQ(CreateKindControl(6, &surface), nullptr);
