@@ -5,7 +5,15 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
+
+// The middle of the values (the upper one of the two for an even count).
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 // The median time of body over runs, in milliseconds. prepare runs before
 // each timed run, outside the time.
@@ -19,6 +27,5 @@ inline double MedianMs(int runs, const std::function<void()>& body, const std::f
         body();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(std::move(times));
 }

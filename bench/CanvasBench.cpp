@@ -47,12 +47,6 @@ public:
     int current = 0;
 };
 
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;

@@ -8,6 +8,7 @@
 // ours; 1.0 is as fast).
 //
 //   bench_iso [runs] [megabytes]
+#include "BenchTiming.h"
 #include "burner/DiscEngine.h"
 #include "burner/LayoutBuilder.h"
 #include "burner/LibburnEngine.h"
@@ -67,12 +68,6 @@ public:
     void OnEraseStatus(int, int, int) override {}
     void OnEraseError(const DeviceError&) override {}
 };
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 

@@ -7,6 +7,8 @@
 // output (VELOMNI_REPORT_FIRST_FRAME=1).
 // Usage: bench_startup [runs] [PLAYER]  (PLAYER: another build's player copy
 // to time in place of this build's, to compare builds in one sitting)
+#include "BenchTiming.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -74,12 +76,6 @@ double FirstFrameMs(const QString& program, const QStringList& arguments, const 
     child.kill();
     child.waitForFinished();
     return ms;
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace
