@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The studio's Save against copying the player's bytes in the same run.
 // A first build copies and patches the player, writes the data file, the
-// icon and autorun.inf; a build without changes only rewrites autorun.inf
-// and the remembered folder. Prints each time and its ratio to the copy.
+// icon and autorun.inf and gathers the Linux player's runtime; a build
+// without changes only rewrites autorun.inf and the remembered folder and
+// checks that the runtime is current. Prints each time and its ratio to
+// the copy, and a build without changes against the same build of a
+// studio that makes no runtime (its parked search path blanked).
 //
 //   bench_build [runs] [studio executable]
 #include "controls/ProjectDocument.h"
+#include "model/DiscLayout.h"
 #include "model/ProcessState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VersionInfo.h"
 #include "studio/BuildProject.h"
+#include "studio/LinuxPlayer.h"
 #include "model/StudioState.h"
 #include "BenchTiming.h"
 
@@ -39,12 +44,30 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QTemporaryDir exe, project;
+    QTemporaryDir exe, project, plainProject;
     ExeFolder = exe.path();
     ProjectFolder = project.path();
     const QString player = project.filePath(QStringLiteral("velomni.exe"));
+    const QString runtime = project.filePath(LinuxRuntimeFolderName());
     TProjectDocument document;
     bool ok = true;
+
+    // The same studio, but one that cannot carry a runtime.
+    const QString plainStudio = exe.filePath(QStringLiteral("plain-studio"));
+    {
+        QByteArray bytes;
+        QFile file(studio);
+        if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+        const QByteArray path = QByteArray(kRuntimePlayerSearchPath) + '\0';
+        const qsizetype at = bytes.indexOf(path);
+        if (at < 0) {
+            std::fprintf(stderr, "bench_build: %s carries no runtime search path\n", qPrintable(studio));
+            return 1;
+        }
+        bytes.replace(at, path.size(), QByteArray(path.size() - 1, '-') + '\0');
+        QFile plain(plainStudio);
+        if (!plain.open(QIODevice::WriteOnly) || plain.write(bytes) != bytes.size()) return 1;
+    }
 
     const double copy = MedianMs(
         runs,
@@ -58,11 +81,25 @@ int main(int argc, char** argv)
             ProjectModified = true;
         });
     const double again = MedianMs(runs, [&] { ok = BuildProject(document, studio) && ok; });
+    ProjectFolder = plainProject.path();
+    ProjectModified = true;
+    ok = BuildProject(document, plainStudio) && ok;
+    const double plainAgain = MedianMs(runs, [&] { ok = BuildProject(document, plainStudio) && ok; });
+    ProjectFolder = project.path();
+    const double withRuntime = MedianMs(
+        std::max(1, runs / 3), [&] { ok = BuildProject(document, studio) && ok; },
+        [&] {
+            QDir(runtime).removeRecursively();
+            ProjectModified = true;
+        });
     if (!ok) return 1;
 
     const double size = double(QFileInfo(studio).size()) / 1e6;
     std::printf("player copy of %.1f MB:        %8.2f ms (baseline)\n", size, copy);
     std::printf("first build (copy and patch): %8.2f ms  ratio %.2f\n", first, first / copy);
     std::printf("build without changes:        %8.2f ms  ratio %.3f\n", again, again / copy);
+    std::printf("first build of the runtime:   %8.2f ms  ratio %.2f\n", withRuntime, withRuntime / copy);
+    std::printf("build without changes, no runtime: %8.2f ms; with the runtime: ratio %.2f (target 1.3)\n",
+                plainAgain, again / plainAgain);
     return 0;
 }

@@ -87,7 +87,9 @@ int main(int argc, char** argv)
 
     std::vector<double> oursWrite, oursVerify, xorrisoTimes, xorrisoMd5Times;
     const auto timeOurs = [&] {
-        LibburnEngine engine;
+        const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+        if (!loaded) return false;
+        LibburnEngine& engine = *loaded;
         Timing timing;
         engine.SetEvents(&timing);
         BuildLayout(engine, folder, [](const QString&) {});

@@ -29,9 +29,16 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.velomni.example/")
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the X11 platform
-# plugin; the desktop opener and the sound codecs are wanted, not needed.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, gstreamer1.0-plugins-good")
+# plugin, and the GStreamer plug-ins that play the sound channels' WAV and
+# MP3 files through ALSA or PulseAudio. The modules the programs carry
+# inside themselves (build/modules) are not installed files either: their
+# libraries are added when the package is made (PackageModules.cmake).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-alsa")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(VELOMNI_MODULE_DIR ${CMAKE_BINARY_DIR}/modules)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/PackageModules.cmake.in ${CMAKE_BINARY_DIR}/PackageModules.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/PackageModules.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)

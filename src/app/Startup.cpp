@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 
 #include "app/MessageAnchorWindow.h"
+#include "model/DiscLayout.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "model/ProjectPaths.h"
@@ -99,7 +100,7 @@ std::unique_ptr<TVelomniForm> PrepareStartup(const TStartupEnvironment& environm
             if (ProjectFolder.isEmpty()) return nullptr;
         }
     } else {
-        ProjectFolder = ExeFolder;
+        ProjectFolder = PlayerProjectFolder(ExeFolder, DataFileName);
     }
     ProjectFolder = WithoutTrailingSeparator(ProjectFolder);
 

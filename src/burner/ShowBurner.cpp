@@ -12,11 +12,11 @@ QStringList ExtraDrivesFromEnvironment()
 
 bool ShowBurner(const QString& folder, const QString& volumeLabel, QWidget* parent)
 {
-    LibburnEngine engine(ExtraDrivesFromEnvironment());
-    if (!engine.IsUsable()) {
+    const std::unique_ptr<LibburnEngine> engine = NewLibburnEngine(ExtraDrivesFromEnvironment());
+    if (!engine || !engine->IsUsable()) {
         GetMessageBoxes().Show(QStringLiteral("Error"), QStringLiteral("Create DVDEngine failed."), MsgIcon::Error,
                                MsgButtons::Ok);
         return false;
     }
-    return ShowBurnerWith(engine, folder, volumeLabel, parent);
+    return ShowBurnerWith(*engine, folder, volumeLabel, parent);
 }

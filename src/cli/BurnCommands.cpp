@@ -128,8 +128,9 @@ int RunIso(const QStringList& arguments)
     const QString folder = positional[0];
     if (!labelGiven && !ProjectLabel(folder, label)) return kCliRefused;
 
-    LibburnEngine engine;
-    if (!engine.IsUsable()) return Refuse(QStringLiteral("the disc libraries cannot start"));
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    if (!loaded || !loaded->IsUsable()) return Refuse(QStringLiteral("the disc libraries cannot start"));
+    LibburnEngine& engine = *loaded;
     CliBurnEvents events;
     engine.SetEvents(&events);
     if (!BuildFolderLayout(engine, folder)) return kCliRefused;
@@ -144,8 +145,10 @@ int RunIso(const QStringList& arguments)
 int RunDevices(const QStringList& arguments)
 {
     if (!arguments.isEmpty()) return CliUsage(QStringLiteral("devices takes no arguments"));
-    LibburnEngine engine;
-    if (!engine.IsUsable() || !engine.InitializeDevices()) return Refuse(QStringLiteral("the drives cannot be listed"));
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    if (!loaded || !loaded->IsUsable() || !loaded->InitializeDevices())
+        return Refuse(QStringLiteral("the drives cannot be listed"));
+    LibburnEngine& engine = *loaded;
     for (int device = 0; device < engine.DeviceCount(); ++device) {
         const QString line = QStringLiteral("%1\t%2%3\n")
                                  .arg(engine.Address(device), engine.DisplayName(device),
@@ -182,8 +185,11 @@ int RunBurn(const QStringList& arguments)
     QString label;
     if (!ProjectLabel(folder, label)) return kCliRefused;
 
-    LibburnEngine engine(address.startsWith(QStringLiteral("stdio:")) ? QStringList{address} : QStringList{});
-    if (!engine.IsUsable() || !engine.InitializeDevices()) return Refuse(QStringLiteral("the drives cannot be listed"));
+    const std::unique_ptr<LibburnEngine> loaded =
+        NewLibburnEngine(address.startsWith(QStringLiteral("stdio:")) ? QStringList{address} : QStringList{});
+    if (!loaded || !loaded->IsUsable() || !loaded->InitializeDevices())
+        return Refuse(QStringLiteral("the drives cannot be listed"));
+    LibburnEngine& engine = *loaded;
     int device = -1;
     for (int i = 0; i < engine.DeviceCount() && device < 0; ++i)
         if (engine.Address(i) == address) device = i;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/Shell.h"
 
+#include "platform/ChildEnvironment.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -101,16 +103,32 @@ ShellLaunch PlanShellLaunch(const QString& verb, const QString& target)
     return Planned(verb, absolute);
 }
 
+namespace {
+
+// Other programs start with the environment the user had, not the one the
+// player's runtime needs.
+bool StartDetached(const QString& program, const QStringList& arguments, const QString& folder = {})
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    if (!folder.isEmpty()) process.setWorkingDirectory(folder);
+    process.setProcessEnvironment(EnvironmentForOtherPrograms(QProcessEnvironment::systemEnvironment()));
+    return process.startDetached();
+}
+
+} // namespace
+
 int DesktopShell::Execute(const QString& verb, const QString& target)
 {
     const ShellLaunch launch = PlanShellLaunch(verb, target);
     if (launch.result <= 32) return launch.result;
     if (QStandardPaths::findExecutable(launch.program).isEmpty()) return kShellNoAssociation;
-    if (!QProcess::startDetached(launch.program, launch.arguments)) return kShellLaunchFailed;
+    if (!StartDetached(launch.program, launch.arguments)) return kShellLaunchFailed;
     return launch.result;
 }
 
 bool DesktopShell::StartProgram(const QString& program)
 {
-    return QProcess::startDetached(program, {}, QFileInfo(program).absolutePath());
+    return StartDetached(program, {}, QFileInfo(program).absolutePath());
 }

@@ -8,6 +8,7 @@
 #include "model/ProjectHost.h"
 #include "platform/FileSync.h"
 #include "platform/VersionInfo.h"
+#include "studio/LinuxPlayer.h"
 #include "studio/PlayerCopy.h"
 #include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
@@ -120,6 +121,7 @@ bool BuildProject(TProjectHost& host, const QString& playerSource)
     if (StudioVersion.isEmpty() || ReadFileVersion(player) != StudioVersion) {
         if (!PutPlayerCopy(playerSource, player)) return false;
     }
+    if (!PutLinuxPlayer(host, playerSource)) return false;
 
     const QString icon = InProjectFolder(QStringLiteral("velomni.ico"));
     const QString defaultIcon = ProgramFile(QStringLiteral("Default.ico"));

@@ -2,6 +2,7 @@
 // The demo written to an ISO image with the project's own tool and played
 // from a read-only mount of it, as from an inserted disc.
 #include "InstalledTools.h"
+#include "PlayerProcess.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -23,91 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Finished {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-Finished RunTool(const QString& program, const QStringList& arguments, const QString& home)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("HOME", home);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-void CopyFolder(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    QDir().mkpath(to);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(path));
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            EXPECT_TRUE(QFile::copy(path, target)) << path.toStdString();
-    }
-}
-
-// The player and everything it starts run in a process group of their own,
-// which is killed when the test ends however it ends; the mount goes with
-// its last process.
-class PlayerGroup {
-public:
-    ~PlayerGroup()
-    {
-        if (m_process.processId() > 0) ::kill(-pid_t(m_process.processId()), SIGKILL);
-        m_process.waitForFinished(10000);
-    }
-    QProcess& Process() { return m_process; }
-    void Start(const QString& program, const QStringList& arguments)
-    {
-        m_process.setChildProcessModifier([] { ::setsid(); });
-        m_process.start(program, arguments);
-    }
-
-private:
-    QProcess m_process;
-};
-
-QByteArray Xdotool(const QStringList& arguments)
-{
-    QProcess xdotool;
-    xdotool.start("xdotool", arguments);
-    xdotool.waitForFinished(10000);
-    return xdotool.readAllStandardOutput();
-}
-
-// The visible window of that title and client size, if one is there.
-std::optional<QByteArray> MenuWindow(const QString& title, int width, int height)
-{
-    const QByteArray found = Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"});
-    for (const QByteArray& id : found.split('\n')) {
-        if (id.trimmed().isEmpty()) continue;
-        const QByteArray geometry = Xdotool({"getwindowgeometry", "--shell", QString::fromLatin1(id)});
-        if (geometry.contains("WIDTH=" + QByteArray::number(width) + "\n") &&
-            geometry.contains("HEIGHT=" + QByteArray::number(height) + "\n"))
-            return id.trimmed();
-    }
-    return std::nullopt;
-}
-
-void Click(const QByteArray& window, int x, int y)
-{
-    QProcess xdotool;
-    xdotool.setProcessChannelMode(QProcess::MergedChannels);
-    xdotool.start("xdotool", {"mousemove", "--sync", "--window", QString::fromLatin1(window), QString::number(x),
-                              QString::number(y), "sleep", "0.3", "click", "1"});
-    xdotool.waitForFinished(10000);
-    std::cout << "click at " << x << "," << y << ": " << xdotool.readAll().toStdString() << '\n';
-}
 
 // Everything below a folder, as relative paths.
 QStringList FilesBelow(const QString& folder)
@@ -132,17 +48,14 @@ TEST(ReadOnlyDisc, TheDemoPlaysFromAReadOnlyMountAndWritesNothingThere)
     TempDir tools, work, home;
     const QString cli = InstallTools(tools);
     const QString demo = work.File("demo");
-    CopyFolder(QStringLiteral(VELOMNI_SOURCE_DIR "/examples/demo"), demo);
-    QFile::remove(QDir(demo).filePath("project.json"));
-    Finished step = RunTool(cli, {"import", VELOMNI_SOURCE_DIR "/examples/demo/project.json", demo}, home.Path());
-    ASSERT_EQ(step.status, 0) << step.err.toStdString();
-    step = RunTool(cli, {"build", demo}, home.Path());
-    ASSERT_EQ(step.status, 0) << step.err.toStdString();
+    BuildDemo(cli, demo, home.Path());
+    if (testing::Test::HasFatalFailure()) return;
     const QString image = work.File("demo.iso");
-    step = RunTool(cli, {"iso", demo, image}, home.Path());
+    const Finished step = RunTool(cli, {"iso", demo, image}, home.Path());
     ASSERT_EQ(step.status, 0) << step.err.toStdString();
 
-    // The player from the mount, traced, with a home of its own for what it
+    // The disc started as a Linux desktop starts it: autorun.sh from the
+    // mount, traced, with a home of its own for what it
     // may keep: the user's cache, configuration and runtime folders.
     const QString disc = work.File("disc");
     const QString spare = work.File("unpacked");
@@ -165,7 +78,7 @@ TEST(ReadOnlyDisc, TheDemoPlaysFromAReadOnlyMountAndWritesNothingThere)
     player.Process().setStandardOutputFile(work.File("player.out"));
     player.Process().setStandardErrorFile(errors);
     player.Start("sh", {VELOMNI_READONLY_DISC_SCRIPT, image, disc, spare, "strace", "-f", "-qq", "-e",
-                        "trace=%file", "-o", trace, QDir(disc).filePath("velomni.exe")});
+                        "trace=%file", "-o", trace, "sh", "autorun.sh"});
     ASSERT_TRUE(player.Process().waitForStarted(10000));
 
     // The player's first window of the menu's title and size.

@@ -375,7 +375,9 @@ TEST(BurnerWindow, SavesAnIsoFileThroughTheRealEngineWhileStayingResponsive)
     TempDir::Read(temp.Write("project/docs/readme.txt", "read me"));
     RecordingMessageBoxes boxes;
     ScriptedDialogs dialogs;
-    LibburnEngine engine;
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    ASSERT_TRUE(loaded);
+    LibburnEngine& engine = *loaded;
     TCDBurnerForm form(engine);
     ASSERT_TRUE(form.SetUp(folder, "Window Test"));
     const QString image = temp.File("window.iso");

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
@@ -24,7 +26,8 @@ struct DiscFixture : testing::Test {
     // folder laid out.
     std::unique_ptr<LibburnEngine> Engine(const QString& address, int& device)
     {
-        auto engine = std::make_unique<LibburnEngine>(QStringList{address});
+        std::unique_ptr<LibburnEngine> engine = NewLibburnEngine(QStringList{address});
+        if (!engine) throw std::runtime_error("the disc module did not load");
         EXPECT_TRUE(engine->InitializeDevices());
         device = engine->DeviceCount() - 1;
         EXPECT_EQ(engine->Address(device), address);

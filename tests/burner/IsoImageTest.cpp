@@ -3,7 +3,7 @@
 // xorriso: names, folders, labels, checksums, and no file left behind
 // when an image does not come about.
 #include "BurnerTesting.h"
-#include "burner/IsoLayout.h"
+#include "disc/IsoLayout.h"
 #include "burner/LayoutBuilder.h"
 #include "burner/LibburnEngine.h"
 #include "support/RecordingMessageBoxes.h"
@@ -62,7 +62,9 @@ TEST_F(IsoFixture, AnImageHoldsTheFolderExactlyUnderJolietAndRockRidge)
 {
     QDir().mkpath(folder);
     const QStringList made = MakeAwkwardFolder(folder);
-    LibburnEngine engine;
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    ASSERT_TRUE(loaded);
+    LibburnEngine& engine = *loaded;
     RecordingEvents events;
     ASSERT_EQ(SaveIso(engine, events, QString::fromUtf8("Démo Disc for the whole family")), kWriteFinished);
     EXPECT_TRUE(events.errors.isEmpty());
@@ -111,7 +113,9 @@ TEST_F(IsoFixture, AnExistingImageIsReplacedAndAShortLabelIsKept)
     small.write("a");
     small.close();
 
-    LibburnEngine engine;
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    ASSERT_TRUE(loaded);
+    LibburnEngine& engine = *loaded;
     RecordingEvents events;
     ASSERT_EQ(SaveIso(engine, events, "cd"), kWriteFinished);
     EXPECT_LT(QFileInfo(image).size(), 1024 * 1024);
@@ -123,7 +127,9 @@ TEST_F(IsoFixture, ASourceFileThatVanishesFailsTheImageAndLeavesNoFile)
 {
     QDir().mkpath(folder);
     MakeAwkwardFolder(folder);
-    LibburnEngine engine;
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    ASSERT_TRUE(loaded);
+    LibburnEngine& engine = *loaded;
     RecordingEvents events;
     engine.SetEvents(&events);
     BuildLayout(engine, folder, [](const QString&) {});
@@ -148,7 +154,9 @@ TEST_F(IsoFixture, AnAbortedImageLeavesNoFile)
     big.resize(qint64(1) << 30);
     big.close();
 
-    LibburnEngine engine;
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    ASSERT_TRUE(loaded);
+    LibburnEngine& engine = *loaded;
     RecordingEvents events;
     engine.SetEvents(&events);
     BuildLayout(engine, folder, [](const QString&) {});
@@ -166,7 +174,9 @@ TEST_F(IsoFixture, AnAbortedImageLeavesNoFile)
 TEST_F(IsoFixture, AnImageThatCannotBeCreatedIsRefused)
 {
     QDir().mkpath(folder);
-    LibburnEngine engine;
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    ASSERT_TRUE(loaded);
+    LibburnEngine& engine = *loaded;
     EXPECT_FALSE(engine.StartSaveIso(temp.File("missing/folder/out.iso")));
     EXPECT_FALSE(engine.LastProblem().isEmpty());
     EXPECT_FALSE(engine.StartSaveIso(temp.Path()));
@@ -175,7 +185,9 @@ TEST_F(IsoFixture, AnImageThatCannotBeCreatedIsRefused)
 TEST_F(IsoFixture, AFolderThatCannotBeReadIsReportedAndTheRestIsAdded)
 {
     QDir().mkpath(folder + "/good");
-    LibburnEngine engine;
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    ASSERT_TRUE(loaded);
+    LibburnEngine& engine = *loaded;
     // A pattern naming no folder stands for one that cannot be read.
     EXPECT_FALSE(engine.AddFolder(temp.File("nowhere") + "/*.*", "\\nowhere"));
     EXPECT_TRUE(engine.AddFolder(folder + "/good/*.*", "\\good"));

@@ -5,8 +5,8 @@
 // records with the file's extents, and the file's first bytes. The file
 // is then placed at its full size as a hole, and xorriso reads it back.
 #include "BurnerTesting.h"
-#include "burner/BurnLibraries.h"
-#include "burner/IsoLayout.h"
+#include "disc/BurnLibraries.h"
+#include "disc/IsoLayout.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

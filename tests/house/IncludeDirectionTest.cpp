@@ -21,6 +21,8 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     // The modules stand alone: they are loaded, never linked.
     {"web", {}},
     {"sound", {}},
+    // The disc engine module implements the burner's engine interface.
+    {"disc", {"burner"}},
     {"model", {"platform"}},
     {"controls", {"model", "platform"}},
     {"player", {"controls", "model", "platform"}},

@@ -18,8 +18,23 @@ deb="$(ls "$tmp"/out/velomni-studio_*.deb)"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for library in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins; do
+for library in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
+  gstreamer1.0-alsa; do
   echo "$depends" | grep -q "$library" || fail "Depends lacks $library"
+done
+
+# The modules the programs carry inside themselves: the package of every
+# library each one links directly is a dependency, found here apart from
+# the way the package is made.
+names="$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//')"
+for module in "$build"/modules/*.so; do
+  for soname in $(readelf -d "$module" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    path="$(ldd "$module" | awk -v n="$soname" '$1 == n { print $3 }')"
+    [ -n "$path" ] || fail "$module links $soname, which is not on this system"
+    package="$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n 1 | cut -d: -f1)"
+    [ -n "$package" ] || package="$(dpkg -S "$path" | head -n 1 | cut -d: -f1)"
+    echo "$names" | grep -qx "$package" || fail "Depends lacks $package, whose $soname $(basename "$module") links"
+  done
 done
 
 # Errors fail the test; warnings are shown.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "burner/IsoLayout.h"
+#include "disc/IsoLayout.h"
 
-#include "burner/BurnLibraries.h"
+#include "disc/BurnLibraries.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "burner/BurnLibraries.h"
+#include "disc/BurnLibraries.h"
 
 #include <QList>
 

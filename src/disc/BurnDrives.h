@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "burner/BurnLibraries.h"
+#include "disc/BurnLibraries.h"
 
 #include <QList>
 #include <QString>

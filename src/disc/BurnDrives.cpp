@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "burner/BurnDrives.h"
+#include "disc/BurnDrives.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "burner/DiscJobs.h"
+#include "disc/DiscJobs.h"
 
-#include "burner/IsoLayout.h"
+#include "disc/IsoLayout.h"
 
 #include <QCryptographicHash>
 #include <QStringList>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "burner/LibburnEngine.h"
+#include "disc/LibburnDiscEngine.h"
 
-#include "burner/BurnDrives.h"
-#include "burner/DiscJobs.h"
-#include "burner/EngineEventQueue.h"
-#include "burner/IsoLayout.h"
+#include "disc/BurnDrives.h"
+#include "disc/DiscJobs.h"
+#include "disc/EngineEventQueue.h"
+#include "disc/IsoLayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +94,7 @@ QString FolderOfPattern(const QString& pattern)
     return folder.isEmpty() ? QStringLiteral("/") : folder;
 }
 
-struct LibburnEngine::Private {
+struct LibburnDiscEngine::Private {
     QStringList extraDrives;
     bool usable = false;
     BurnSignalGuard signalGuard;
@@ -133,110 +133,110 @@ struct LibburnEngine::Private {
     }
 };
 
-LibburnEngine::LibburnEngine(QStringList extraDrives)
+LibburnDiscEngine::LibburnDiscEngine(QStringList extraDrives)
     : d(std::make_unique<Private>())
 {
     d->extraDrives = std::move(extraDrives);
     d->usable = UseBurnLibraries() && d->layout.IsValid();
 }
 
-LibburnEngine::~LibburnEngine()
+LibburnDiscEngine::~LibburnDiscEngine()
 {
     if (d->busy.load()) Abort();
     d->Join();
     d->drives.ReleaseAll();
 }
 
-bool LibburnEngine::IsUsable() const
+bool LibburnDiscEngine::IsUsable() const
 {
     return d->usable;
 }
 
-bool LibburnEngine::SignalledToEnd() const
+bool LibburnDiscEngine::SignalledToEnd() const
 {
     return BurnAbortRequested();
 }
 
-bool LibburnEngine::IsBusy() const
+bool LibburnDiscEngine::IsBusy() const
 {
     return d->busy.load();
 }
 
-QString LibburnEngine::Address(int device) const
+QString LibburnDiscEngine::Address(int device) const
 {
     const BurnDrives::Drive* drive = d->drives.At(device);
     return drive ? drive->address : QString();
 }
 
-QString LibburnEngine::LastProblem() const
+QString LibburnDiscEngine::LastProblem() const
 {
     return d->problem;
 }
 
-void LibburnEngine::SetEvents(DiscEngineEvents* events)
+void LibburnDiscEngine::SetEvents(DiscEngineEvents* events)
 {
     d->events = events;
 }
 
-void LibburnEngine::DeliverEvents()
+void LibburnDiscEngine::DeliverEvents()
 {
     d->queue.Deliver(d->events);
 }
 
-bool LibburnEngine::InitializeDevices()
+bool LibburnDiscEngine::InitializeDevices()
 {
     if (!d->usable || !d->Idle()) return false;
     return d->drives.Scan(d->extraDrives);
 }
 
-bool LibburnEngine::AddFile(const QString& source, const QString& destination)
+bool LibburnDiscEngine::AddFile(const QString& source, const QString& destination)
 {
     return d->layout.AddFile(source, destination, &d->problem);
 }
 
-bool LibburnEngine::AddFolder(const QString& sourcePattern, const QString& destination)
+bool LibburnDiscEngine::AddFolder(const QString& sourcePattern, const QString& destination)
 {
     return d->layout.AddFolder(FolderOfPattern(sourcePattern), destination, &d->problem);
 }
 
-void LibburnEngine::SetVolumeLabel(const QString& label)
+void LibburnDiscEngine::SetVolumeLabel(const QString& label)
 {
     d->layout.SetVolumeLabel(label);
 }
 
-qint64 LibburnEngine::BlockSize() const
+qint64 LibburnDiscEngine::BlockSize() const
 {
     return kBlockSize;
 }
 
-qint64 LibburnEngine::ImageSize()
+qint64 LibburnDiscEngine::ImageSize()
 {
     return d->layout.ImageSize();
 }
 
-bool LibburnEngine::Verified() const
+bool LibburnDiscEngine::Verified() const
 {
     return d->verified.load();
 }
 
-int LibburnEngine::DeviceCount()
+int LibburnDiscEngine::DeviceCount()
 {
     return d->drives.Count();
 }
 
-bool LibburnEngine::IsWriter(int device)
+bool LibburnDiscEngine::IsWriter(int device)
 {
     const BurnDrives::Drive* drive = d->drives.At(device);
     return drive && drive->writer;
 }
 
-QString LibburnEngine::DisplayName(int device)
+QString LibburnDiscEngine::DisplayName(int device)
 {
     const BurnDrives::Drive* drive = d->drives.At(device);
     return drive ? drive->name : QString();
 }
 
-QList<int> LibburnEngine::WriteSpeeds(int device)
+QList<int> LibburnDiscEngine::WriteSpeeds(int device)
 {
     QList<int> speeds;
     burn::burn_drive* drive = d->Drive(device);
@@ -251,13 +251,13 @@ QList<int> LibburnEngine::WriteSpeeds(int device)
     return speeds;
 }
 
-double LibburnEngine::SpeedFactor(int device, int speed)
+double LibburnDiscEngine::SpeedFactor(int device, int speed)
 {
     burn::burn_drive* drive = d->Drive(device);
     return speed / BaseSpeedOfProfile(drive ? CurrentProfile(drive) : 0);
 }
 
-MediaInfo LibburnEngine::RefreshMedia(int device)
+MediaInfo LibburnDiscEngine::RefreshMedia(int device)
 {
     MediaInfo media;
     burn::burn_drive* drive = d->Drive(device);
@@ -273,7 +273,7 @@ MediaInfo LibburnEngine::RefreshMedia(int device)
     return media;
 }
 
-qint64 LibburnEngine::FreeBlocks(int device)
+qint64 LibburnDiscEngine::FreeBlocks(int device)
 {
     burn::burn_drive* drive = d->Drive(device);
     if (!drive) return 0;
@@ -283,7 +283,7 @@ qint64 LibburnEngine::FreeBlocks(int device)
     return bytes / kBlockSize;
 }
 
-bool LibburnEngine::HasCapability(int device, int capability)
+bool LibburnDiscEngine::HasCapability(int device, int capability)
 {
     if (capability == kCapUnderrunProof) {
         const BurnDrives::Drive* entry = d->drives.At(device);
@@ -301,7 +301,7 @@ bool LibburnEngine::HasCapability(int device, int capability)
     return false;
 }
 
-bool LibburnEngine::StartWrite(int device, const WriteSettings& settings)
+bool LibburnDiscEngine::StartWrite(int device, const WriteSettings& settings)
 {
     burn::burn_drive* drive = d->Drive(device);
     if (!drive) return false;
@@ -318,7 +318,7 @@ bool LibburnEngine::StartWrite(int device, const WriteSettings& settings)
     return true;
 }
 
-bool LibburnEngine::StartSaveIso(const QString& fileName)
+bool LibburnDiscEngine::StartSaveIso(const QString& fileName)
 {
     if (!d->usable || !d->Idle()) return false;
     const QString path = QFileInfo(fileName).absoluteFilePath();
@@ -351,14 +351,14 @@ bool LibburnEngine::StartSaveIso(const QString& fileName)
     return true;
 }
 
-void LibburnEngine::Abort()
+void LibburnDiscEngine::Abort()
 {
     d->cancel = true;
     // Erasing cannot be cancelled; only a write has a writing drive.
     if (burn::burn_drive* drive = d->writingDrive.load()) burn::burn_drive_cancel(drive);
 }
 
-bool LibburnEngine::StartQuickErase(int device)
+bool LibburnDiscEngine::StartQuickErase(int device)
 {
     burn::burn_drive* drive = d->Drive(device);
     if (!drive) return false;
@@ -371,13 +371,13 @@ bool LibburnEngine::StartQuickErase(int device)
     return true;
 }
 
-void LibburnEngine::Eject(int device)
+void LibburnDiscEngine::Eject(int device)
 {
     if (!d->Idle()) return;
     d->drives.Release(device, true);
 }
 
-void LibburnEngine::CloseTray(int device)
+void LibburnDiscEngine::CloseTray(int device)
 {
     if (!d->Idle()) return;
     // Grabbing loads the tray; a drive already held is let go first.

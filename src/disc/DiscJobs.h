@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "burner/BurnLibraries.h"
+#include "disc/BurnLibraries.h"
 #include "burner/DiscEngine.h"
-#include "burner/EngineEventQueue.h"
+#include "disc/EngineEventQueue.h"
 
 #include <atomic>
 
