@@ -3,8 +3,9 @@
 #
 #   cd build && cpack          ->  velomni-studio_<version>_<arch>.deb
 #
-# Its library dependencies come from dpkg-shlibdeps; the programs are
-# stripped (the version section the mode selection reads survives that).
+# Its library dependencies come from dpkg-shlibdeps (PackageModules.cmake);
+# the programs are stripped (the version section the mode selection reads
+# survives that).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velomni-studio)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -24,15 +25,14 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.velomni.example/")
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the X11 platform
 # plugin, and the GStreamer plug-ins that play the sound channels' WAV and
-# MP3 files through ALSA or PulseAudio. The modules the programs carry
-# inside themselves (build/modules) are not installed files either: their
-# libraries are added when the package is made (PackageModules.cmake).
+# MP3 files through ALSA or PulseAudio. The libraries of the programs and
+# of the modules they carry inside themselves (build/modules, not installed
+# files) are added when the package is made (PackageModules.cmake).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-alsa")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")

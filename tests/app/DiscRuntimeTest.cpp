@@ -137,8 +137,18 @@ TEST(DiscRuntime, ThePlayerStartedByAutorunShLoadsOnlyTheDesktopsOwnLibrariesFro
     }
     const QByteArray errors = TempDir::Read(work.File("player.err"));
     ASSERT_TRUE(window) << "no menu window; the player wrote:\n" << errors.toStdString();
-    // The web panel's helpers and the start sound.
-    QThread::msleep(5000);
+    // The web panel's helpers and the start sound: the player and its
+    // helpers are read once the helpers run, and once more a little later,
+    // when the page and the sound are loaded.
+    const auto helperRuns = [&] {
+        for (const qint64 pid : player.Members())
+            if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget()
+                == QDir(runtime).filePath("libexec/QtWebEngineProcess"))
+                return true;
+        return false;
+    };
+    for (int attempt = 0; attempt < 240 && !helperRuns(); ++attempt) QThread::msleep(250);
+    QThread::msleep(3000);
 
     const QList<qint64> members = player.Members();
     ASSERT_FALSE(members.isEmpty());

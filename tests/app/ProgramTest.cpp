@@ -139,7 +139,7 @@ TEST(Programs, BuildMakesAFolderWhosePlayerStartsByItself)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     EXPECT_EQ(QDir(project.Path()).entryList(QDir::Files, QDir::Name),
-              QStringList({"autorun.inf", "velomni.exe", "velomni.ico", "velomni.vpj"}));
+              QStringList({"autorun.inf", "autorun.sh", "velomni.exe", "velomni.ico", "velomni.vpj"}));
     EXPECT_EQ(ReadVersionFileName(project.File("velomni.exe")), "velomni.exe      ");
     EXPECT_EQ(ReadFileVersion(project.File("velomni.exe")), ReadFileVersion(VELOMNI_STUDIO_EXE));
     EXPECT_EQ(TempDir::Read(project.File("velomni.ico")), TempDir::Read(tools.File("Default.ico")));

@@ -199,3 +199,32 @@ TEST_F(IsoFixture, AFolderThatCannotBeReadIsReportedAndTheRestIsAdded)
         << (events.errors.isEmpty() ? std::string() : events.errors[0].text.toStdString());
     EXPECT_EQ(IsoinfoPaths(image, "-R"), QSet<QString>{"good"});
 }
+
+// A disc's autorun.sh and its Linux player must stay executable: a desktop
+// runs the player only with its execute bit.
+TEST_F(IsoFixture, ProgramsKeepTheirExecuteBitsAndDataFilesGetNone)
+{
+    QDir().mkpath(folder + "/linux-x86_64/lib");
+    const auto write = [&](const QString& name, QFile::Permissions permissions) {
+        TempDir::Read(temp.Write("project/" + name, "#!/bin/sh\n"));
+        QFile::setPermissions(folder + "/" + name, permissions);
+    };
+    const QFile::Permissions program = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                       | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    const QFile::Permissions data = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    write("autorun.sh", program);
+    write("linux-x86_64/velomni", program);
+    write("linux-x86_64/lib/libdata.so.1", data);
+    write("velomni.vpj", data);
+    const std::unique_ptr<LibburnEngine> loaded = NewLibburnEngine();
+    ASSERT_TRUE(loaded);
+    RecordingEvents events;
+    ASSERT_EQ(SaveIso(*loaded, events, "Programs"), kWriteFinished);
+
+    const QString extracted = temp.File("extracted");
+    ASSERT_TRUE(ExtractImage(image, extracted));
+    for (const char* name : {"autorun.sh", "linux-x86_64/velomni"})
+        EXPECT_TRUE(QFile::permissions(extracted + "/" + name) & QFile::ExeOther) << name;
+    for (const char* name : {"velomni.vpj", "linux-x86_64/lib/libdata.so.1"})
+        EXPECT_FALSE(QFile::permissions(extracted + "/" + name) & (QFile::ExeOwner | QFile::ExeOther)) << name;
+}
