@@ -46,4 +46,17 @@ dpkg-deb -x "$deb" "$tmp/root"
 file "$tmp/root/usr/bin/velomni-studio" | grep -q ", stripped" || fail "the studio is not stripped"
 QT_QPA_PLATFORM=offscreen HOME="$tmp" "$tmp/root/usr/bin/velomni-cli" version "$tmp/root/usr/bin/velomni-studio" |
   grep -qx "OriginalFilename=VelomniStudio.exe" || fail "the stripped studio lost its version information"
+# The packaged studio searches no library folder of its own, but a folder
+# built with it carries a Linux player that finds its runtime beside it.
+readelf -d "$tmp/root/usr/bin/velomni-studio" | grep -q "R.*PATH" && fail "the packaged studio has a library search path"
+mkdir "$tmp/project"
+echo '{"StartActions": [{"ActionType": 9}], "SplashScreenImage": null}' >"$tmp/project.json"
+QT_QPA_PLATFORM=offscreen HOME="$tmp" "$tmp/root/usr/bin/velomni-cli" import "$tmp/project.json" "$tmp/project" ||
+  fail "the packaged tool cannot import a project"
+QT_QPA_PLATFORM=offscreen HOME="$tmp" "$tmp/root/usr/bin/velomni-cli" build "$tmp/project" ||
+  fail "the packaged tool cannot build a project"
+readelf -d "$tmp/project/linux-x86_64/velomni" | grep -q 'Library rpath: \[\$ORIGIN/lib\]' ||
+  fail "the runtime's player made by the packaged studio does not search its runtime"
+[ -x "$tmp/project/autorun.sh" ] && [ -f "$tmp/project/linux-x86_64/lib/libQt6Core.so.6" ] ||
+  fail "the packaged studio built no runtime"
 echo "debian-package: ok"
