@@ -217,6 +217,6 @@ int RunBuild(const QStringList& arguments)
     if (!LoadProject(document, path)) return kCliRefused;
     StudioVersion = ReadFileVersion(studio);
     // The data file was just read: it is not written again.
-    ProjectModified = false;
-    return BuildProject(document, studio) ? kCliOk : kCliRefused;
+    bool unsaved = false;
+    return BuildProject(document, studio, unsaved) ? kCliOk : kCliRefused;
 }

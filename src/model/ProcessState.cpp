@@ -7,4 +7,3 @@ QString PersonalFolder;
 QString ProjectFolder;
 QString DataFileName = QStringLiteral("velomni.vpj");
 bool ExitRequested = false;
-bool ProjectModified = false;

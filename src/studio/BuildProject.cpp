@@ -96,7 +96,7 @@ void RemoveLeftoversOfKilledBuilds()
 
 } // namespace
 
-bool BuildProject(TProjectHost& host, const QString& playerSource)
+bool BuildProject(TProjectHost& host, const QString& playerSource, bool& unsavedChanges)
 {
     if (ProjectFolder.isEmpty() || !QFileInfo(ProjectFolder).isDir()) {
         ShowFolderNotFound(ProjectFolder);
@@ -104,14 +104,14 @@ bool BuildProject(TProjectHost& host, const QString& playerSource)
     }
     RemoveLeftoversOfKilledBuilds();
 
-    if (ProjectModified) {
+    if (unsavedChanges) {
         bool saved;
         {
             WaitCursor wait;
             saved = SaveProject(host, InProjectFolder(DataFileName));
         }
         if (!saved) return false;
-        ProjectModified = false;
+        unsavedChanges = false;
     }
 
     // Without a version of its own the studio cannot tell a current player
