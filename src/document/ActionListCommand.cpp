@@ -1,14 +1,24 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "document/ActionListCommand.h"
 
-TActionListCommand::TActionListCommand(TDesignDocument& document, const QString& name, TVoActions& list,
-                                       const TVoActions& after)
-    : TDocumentCommand(document, name, ProjectChanged | EntryChange), m_list(list),
-      m_before(CopyActionList(list)), m_after(CopyActionList(after))
+#include <utility>
+
+TActionListCommand::TActionListCommand(TDesignDocument& document, const QString& name, TVoActions& list, int index,
+                                       Change change, std::unique_ptr<TVoAction> action)
+    : TDocumentCommand(document, name, ProjectChanged | EntryChange), m_list(list), m_index(index),
+      m_change(change), m_held(std::move(action))
 {
 }
 
 void TActionListCommand::Apply(bool forward)
 {
-    m_list = CopyActionList(forward ? m_after : m_before);
+    const auto at = m_list.begin() + m_index;
+    if (m_change == Change::Edit) {
+        std::swap(**at, *m_held);
+    } else if ((m_change == Change::Insert) == forward) {
+        m_list.insert(at, std::move(m_held));
+    } else {
+        m_held = std::move(*at);
+        m_list.erase(at);
+    }
 }

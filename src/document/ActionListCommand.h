@@ -4,16 +4,25 @@
 #include "document/DocumentCommand.h"
 #include "model/VoAction.h"
 
-// One action list before and after an action was added, edited or
-// deleted.
+#include <memory>
+
+// One action of an action list added, deleted or changed. The actions
+// keep their identity: a deleted one waits in the step until it is put
+// back, and a change swaps the two values.
 class TActionListCommand final : public TDocumentCommand {
 public:
-    TActionListCommand(TDesignDocument& document, const QString& name, TVoActions& list, const TVoActions& after);
+    enum class Change { Insert, Remove, Edit };
+
+    // Insert takes the action to add; Edit the new value of the action at
+    // index; Remove nothing.
+    TActionListCommand(TDesignDocument& document, const QString& name, TVoActions& list, int index, Change change,
+                       std::unique_ptr<TVoAction> action);
 
 private:
     void Apply(bool forward) override;
 
     TVoActions& m_list;
-    TVoActions m_before;
-    TVoActions m_after;
+    int m_index;
+    Change m_change;
+    std::unique_ptr<TVoAction> m_held; // out of the list on this side
 };

@@ -71,6 +71,28 @@ void TDesignDocument::ApplySelectionRule()
     }
 }
 
+void TDesignDocument::ApplyEntryFromSelection()
+{
+    const TObjectList& objects = Objects();
+    int selected = 0;
+    int last = -1;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        if (objects[i]->Selected) {
+            ++selected;
+            last = int(i);
+        }
+    }
+    m_current = selected == 0 ? kProjectEntry : selected == 1 ? EntryOfObject(last) : kNoEntry;
+    const int current = ObjectOfEntry(m_current, objects);
+    for (size_t i = 0; i < objects.size(); ++i) objects[i]->Selected = int(i) == current;
+}
+
+void TDesignDocument::EntryFromSelection()
+{
+    ApplyEntryFromSelection();
+    Notify(EntryChange | CanvasRedraw);
+}
+
 void TDesignDocument::FollowSelection()
 {
     ApplySelectionRule();
@@ -206,7 +228,7 @@ TVoObject* TDesignDocument::AddObject(int kind, QPoint at)
     TVoObject* entry = m_menu.AddObject(kind, at.x(), at.y());
     if (!entry) return nullptr;
     m_menu.SortObjectList();
-    ApplySelectionRule();
+    ApplyEntryFromSelection();
     RecordObjectChange(tr(kAddNames[kind]), before);
     return entry;
 }
@@ -241,17 +263,27 @@ bool TDesignDocument::MoveCurrent(bool toFront)
     const int index = CurrentObject();
     if (index < 0) return false;
     const TDocumentState before = State();
-    TVoObject* current = Objects()[size_t(index)];
     if (!(toFront ? m_menu.BringObjectToFront(index) : m_menu.SendObjectToBack(index))) return false;
-    const TObjectList& objects = Objects();
-    m_current = EntryOfObject(int(std::find(objects.begin(), objects.end(), current) - objects.begin()));
+    ApplyEntryFromSelection();
     RecordObjectChange(toFront ? tr("Bring to Front") : tr("Send to Back"), before);
     return true;
 }
 
-void TDesignDocument::SetActions(const QString& name, TVoActions& list, const TVoActions& after)
+void TDesignDocument::AddAction(TVoActions& list, std::unique_ptr<TVoAction> action)
 {
-    Push(new TActionListCommand(*this, name, list, after));
+    Push(new TActionListCommand(*this, tr("Add Action"), list, int(list.size()), TActionListCommand::Change::Insert,
+                                std::move(action)));
+}
+
+void TDesignDocument::DeleteAction(TVoActions& list, int index)
+{
+    Push(new TActionListCommand(*this, tr("Delete Action"), list, index, TActionListCommand::Change::Remove, {}));
+}
+
+void TDesignDocument::EditAction(TVoActions& list, int index, const TVoAction& value)
+{
+    Push(new TActionListCommand(*this, tr("Edit Action"), list, index, TActionListCommand::Change::Edit,
+                                std::make_unique<TVoAction>(value)));
 }
 
 void TDesignDocument::Notify(EditEffects what)

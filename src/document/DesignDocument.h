@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QUndoStack>
 
+#include <memory>
 #include <vector>
 
 class TVelomniForm;
@@ -48,6 +49,11 @@ public:
     void FollowSelection();
     // The same rule, before a step that will tell the surfaces itself.
     void ApplySelectionRule();
+    // The selector's rule after objects were opened, added, deleted or
+    // reordered: nothing selected makes the project current, one selected
+    // object becomes current, several leave no entry current; then the
+    // selection follows the current entry as picking it does.
+    void EntryFromSelection();
 
     // The selection, changed during a gesture without any notification.
     void SetSelected(int index, bool selected);
@@ -90,8 +96,11 @@ public:
     // The current object to the front or back; false when it is there.
     bool MoveCurrentToFront();
     bool MoveCurrentToBack();
-    // An action list replaced by a new one.
-    void SetActions(const QString& name, TVoActions& list, const TVoActions& after);
+    // An action appended to a list, the action at index deleted, or given
+    // a new value.
+    void AddAction(TVoActions& list, std::unique_ptr<TVoAction> action);
+    void DeleteAction(TVoActions& list, int index);
+    void EditAction(TVoActions& list, int index, const TVoAction& value);
     // Any other step, made by the caller; the document takes it.
     void Push(QUndoCommand* step);
 
@@ -108,6 +117,7 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    void ApplyEntryFromSelection();
     bool MoveCurrent(bool toFront);
 
     TVelomniForm& m_menu;

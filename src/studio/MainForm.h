@@ -50,8 +50,8 @@ public:
     bool CommitPendingEdit() override;
     bool ConfirmSaveChanges();
     void OpenProjectFolder(const QString& folder);
-    // Lists the objects in the selector anew and lets the current entry
-    // follow the selection.
+    // Lists the objects in the selector anew and takes the current entry
+    // from the selection (see TDesignDocument::EntryFromSelection).
     void RefreshObjectList();
     // Refills the property grid and the action list for the current entry.
     void ShowCurrentEntry();

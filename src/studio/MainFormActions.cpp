@@ -43,9 +43,7 @@ void TMainForm::Button1Click()
     if (!actions) return;
     std::unique_ptr<TVoAction> action = AddAction(this);
     if (!action) return;
-    TVoActions after = CopyActionList(*actions);
-    after.push_back(std::move(action));
-    m_document->SetActions(QStringLiteral("Add Action"), *actions, after);
+    m_document->AddAction(*actions, std::move(action));
 }
 
 void TMainForm::Button2Click()
@@ -57,9 +55,11 @@ void TMainForm::Button2Click()
     // over from another entry can never reach a freed action.
     const auto index = IndexOfAction(*actions, ActionOfItem(*item));
     if (!index) return;
-    TVoActions after = CopyActionList(*actions);
-    if (!EditAction(*after[*index], this)) return;
-    m_document->SetActions(QStringLiteral("Edit Action"), *actions, after);
+    const TVoAction& action = *(*actions)[*index];
+    TVoAction edited = action;
+    if (!EditAction(edited, this)) return;
+    if (edited.ActionType == action.ActionType && edited.Parameter == action.Parameter) return;
+    m_document->EditAction(*actions, int(*index), edited);
 }
 
 void TMainForm::Button3Click()
@@ -69,9 +69,7 @@ void TMainForm::Button3Click()
     if (!actions || !item) return;
     const auto index = IndexOfAction(*actions, ActionOfItem(*item));
     if (!index) return;
-    TVoActions after = CopyActionList(*actions);
-    after.erase(after.begin() + std::ptrdiff_t(*index));
     // The list is filled anew with nothing selected: with no confirmation,
     // a second press must not take another action with it.
-    m_document->SetActions(QStringLiteral("Delete Action"), *actions, after);
+    m_document->DeleteAction(*actions, int(*index));
 }

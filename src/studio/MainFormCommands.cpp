@@ -213,7 +213,7 @@ void TMainForm::ListObjectsInSelector()
 void TMainForm::RefreshObjectList()
 {
     ListObjectsInSelector();
-    m_document->FollowSelection();
+    m_document->EntryFromSelection();
 }
 
 int TMainForm::AddToolKind() const
