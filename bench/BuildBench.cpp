@@ -5,12 +5,11 @@
 // and the remembered folder. Prints each time and its ratio to the copy.
 //
 //   bench_build [runs] [studio executable]
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ProcessState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VersionInfo.h"
 #include "studio/BuildProject.h"
-#include "model/StudioState.h"
 #include "BenchTiming.h"
 
 #include <QApplication>
@@ -43,7 +42,7 @@ int main(int argc, char** argv)
     ExeFolder = exe.path();
     ProjectFolder = project.path();
     const QString player = project.filePath(QStringLiteral("velomni.exe"));
-    TProjectDocument document;
+    TWindowlessProject document;
     bool unsaved = true;
     bool ok = true;
 

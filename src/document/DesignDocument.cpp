@@ -59,8 +59,9 @@ void TDesignDocument::ApplySelectionRule()
 {
     const TObjectList& objects = Objects();
     const int count = int(objects.size());
-    const bool showsObject = m_current >= 1;
-    const bool lost = showsObject && (m_current > count || !objects[size_t(m_current - 1)]->Selected);
+    const int current = ObjectOfEntry(m_current, objects);
+    const bool showsObject = m_current > kProjectEntry;
+    const bool lost = showsObject && (current < 0 || !objects[size_t(current)]->Selected);
     int topmost = -1;
     for (int i = count - 1; i >= 0 && topmost < 0; --i)
         if (objects[size_t(i)]->Selected) topmost = i;

@@ -7,3 +7,4 @@ QString PersonalFolder;
 QString ProjectFolder;
 QString DataFileName = QStringLiteral("velomni.vpj");
 bool ExitRequested = false;
+QString StudioVersion;

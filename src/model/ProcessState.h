@@ -11,3 +11,4 @@ extern QString PersonalFolder;  // the user's documents folder (studio only)
 extern QString ProjectFolder;   // the current project folder
 extern QString DataFileName;    // "velomni.vpj"
 extern bool ExitRequested;      // an Exit action ran
+extern QString StudioVersion;   // the studio's FileVersion, read at start-up; empty without one

@@ -11,7 +11,6 @@
 #include "studio/PlayerCopy.h"
 #include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
-#include "model/StudioState.h"
 
 #include <QDir>
 #include <QFile>

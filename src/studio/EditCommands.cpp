@@ -4,6 +4,7 @@
 #include "canvas/CanvasGeometry.h"
 #include "canvas/CanvasHost.h"
 #include "document/DesignDocument.h"
+#include "document/Entries.h"
 #include "model/ObjectClipboard.h"
 #include "model/ProjectFile.h"
 #include "model/VoStream.h"
@@ -56,7 +57,7 @@ std::array<bool, kEditCommandCount> EditCommandStates(TDesignDocument& document,
 
 bool CopyObjects(TDesignDocument& document, TCanvasHost& host)
 {
-    if (!host.CommitPendingEdit() || document.CurrentEntry() < 1) return false;
+    if (!host.CommitPendingEdit() || document.CurrentEntry() <= kProjectEntry) return false;
     const int selected = document.SelectedCount();
     if (selected == 0) return false;
     TMemoryStream stream;

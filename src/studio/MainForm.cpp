@@ -12,7 +12,6 @@
 #include "player/VelomniForm.h"
 #include "studio/ObjectSelector.h"
 #include "studio/StudioImages.h"
-#include "model/StudioState.h"
 #include "studio/TipsForm.h"
 #include "platform/VersionInfo.h"
 

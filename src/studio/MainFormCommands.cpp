@@ -268,6 +268,10 @@ bool TMainForm::EditCommandEnabled(EditCommand command) const
 
 void TMainForm::RunEditCommand(EditCommand command)
 {
+    // A step undone under a drag would be dropped by the step the drag
+    // makes, and with it objects the drag still holds.
+    const bool history = command == EditCommand::Undo || command == EditCommand::Redo;
+    if (history && EditForm->Interaction().State() != DragState::Idle) return;
     ::RunEditCommand(*m_document, *this, command);
 }
 
@@ -279,7 +283,8 @@ void TMainForm::ComboBox1Change()
 void TMainForm::ShowCurrentEntry()
 {
     const int current = CurrentEntry();
-    PageControl1->setTabText(0, current < 1 ? QStringLiteral("Start Actions") : QStringLiteral("Click Actions"));
+    PageControl1->setTabText(0, m_document->CurrentObject() < 0 ? QStringLiteral("Start Actions")
+                                                                  : QStringLiteral("Click Actions"));
     const TPropertyGrid::Updating updating(*ValueEdit);
     ValueEdit->hide();
     m_inspector->Fill(current);

@@ -4,7 +4,6 @@
 // through the real buttons, list and editor.
 #include "model/Kinds.h"
 #include "model/ProcessState.h"
-#include "model/StudioState.h"
 #include "model/VoObject.h"
 #include "player/VelomniForm.h"
 #include "studio/ActionForm.h"

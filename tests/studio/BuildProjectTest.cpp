@@ -3,13 +3,12 @@
 // failing step leaves behind.
 #include "studio/BuildProject.h"
 
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ErrorReports.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "platform/VersionInfo.h"
 #include "platform/VersionTree.h"
-#include "model/StudioState.h"
 #include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
@@ -106,7 +105,7 @@ protected:
     ProcessStateGuard state;
     const QString fixture = QStringLiteral(VERSION_FIXTURE);
     TempDir project, studio;
-    TProjectDocument document;
+    TWindowlessProject document;
     bool unsaved = true; // the data file is written when set
     RecordingMessageBoxes boxes;
 };

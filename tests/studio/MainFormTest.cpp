@@ -13,7 +13,6 @@
 #include "studio/MainForm.h"
 #include "studio/ObjectSelector.h"
 #include "studio/StudioSettings.h"
-#include "model/StudioState.h"
 #include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShell.h"

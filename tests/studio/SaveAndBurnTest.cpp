@@ -7,7 +7,6 @@
 #include "player/VelomniForm.h"
 #include "document/DesignDocument.h"
 #include "studio/MainForm.h"
-#include "model/StudioState.h"
 #include "support/ModalWindows.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShell.h"

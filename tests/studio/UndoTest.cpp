@@ -279,3 +279,20 @@ TEST_F(UndoTest, TheEditMenuNamesTheStepAndTheTitleAndStatusBarFollowTheSaves)
     EXPECT_FALSE(Document().UndoStack().canRedo());
     EXPECT_FALSE(Document().Modified());
 }
+
+TEST_F(UndoTest, UndoWaitsWhileADragIsUnderWay)
+{
+    const QByteArray start = gestures->Bytes();
+    gestures->DragObject(0, {16, 0});
+    const auto at = gestures->PointOn(1);
+    ASSERT_TRUE(at);
+    QTest::mousePress(gestures->Picture(), Qt::LeftButton, {}, *at);
+    QTest::mouseMove(gestures->Picture(), *at + QPoint(24, 8));
+    form->Undo1Click();
+    EXPECT_EQ(Document().UndoStack().index(), 1);
+    QTest::mouseRelease(gestures->Picture(), Qt::LeftButton, {}, *at + QPoint(24, 8));
+    EXPECT_EQ(Document().UndoStack().count(), 2);
+    form->Undo1Click();
+    form->Undo1Click();
+    EXPECT_EQ(gestures->Bytes(), start);
+}

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "model/ProcessState.h"
-#include "model/StudioState.h"
 
 #include <tuple>
 
