@@ -35,10 +35,12 @@ protected:
         painter.fillRect(event->rect(), palette().window());
         painter.drawImage(event->rect().topLeft(), picture, event->rect());
     }
+    // The focus is taken after the press, which may first have sent it out
+    // of the property grid.
     void mousePressEvent(QMouseEvent* event) override
     {
-        setFocus(Qt::MouseFocusReason);
         m_form.ImageMouseDown(event->button(), event->modifiers(), event->position().toPoint());
+        setFocus(Qt::MouseFocusReason);
     }
     void mouseMoveEvent(QMouseEvent* event) override { m_form.ImageMouseMove(event->position().toPoint()); }
     void mouseReleaseEvent(QMouseEvent* event) override

@@ -31,7 +31,7 @@
 #include "studio/TipsForm.h"
 #include "studio/VendorAddresses.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -63,7 +63,9 @@ bool TMainForm::CommitPendingEdit()
     // A value typed into the grid is validated before any command; leaving
     // the grid then finds nothing left to validate.
     const bool accepted = ValueEdit->FinishEdit();
-    TabSheet1->setFocus(Qt::OtherFocusReason);
+    // Only a focus in the grid is moved: the canvas keeps its keys.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == ValueEdit || ValueEdit->isAncestorOf(focus))) TabSheet1->setFocus(Qt::OtherFocusReason);
     return accepted;
 }
 
