@@ -45,6 +45,8 @@
 namespace {
 
 const QString kHelpDocument = QStringLiteral("VelomniStudio.html");
+// A message then gives the status bar back to the project folder.
+constexpr int kStatusMessageMs = 5000;
 
 bool FolderExists(const QString& folder)
 {
@@ -86,7 +88,7 @@ bool TMainForm::BuildProject()
     const bool built = ::BuildProject(
         *m_menu, m_playerSource.isEmpty() ? QCoreApplication::applicationFilePath() : m_playerSource, unsaved);
     if (!unsaved) m_document->MarkSaved();
-    if (built) StatusBar1->showMessage(QStringLiteral("Project saved and built."));
+    if (built) StatusBar1->showMessage(QStringLiteral("Project saved and built."), kStatusMessageMs);
     return built;
 }
 
