@@ -4,9 +4,9 @@
 // (a mouse move until the new picture is painted) against one render of
 // the menu window's client area alone, in the same run. Targets: redraw
 // within 1.2 of the render, a drag step within 1.3.
+#include "BenchCanvasHost.h"
 #include "BenchTiming.h"
 
-#include "canvas/CanvasHost.h"
 #include "canvas/EditForm.h"
 #include "model/ProcessState.h"
 #include "document/DesignDocument.h"
@@ -22,18 +22,6 @@
 #include <vector>
 
 namespace {
-
-// Only what a drag needs of the studio; redraws come from the document.
-class BenchHost final : public TCanvasHost {
-public:
-    bool CommitPendingEdit() override { return true; }
-    int AddToolKind() const override { return -1; }
-    void PressSelectTool() override {}
-    void UpdateEditMenu() override {}
-    bool EditCommandEnabled(EditCommand) const override { return false; }
-    void RunEditCommand(EditCommand) override {}
-    void CanvasWindowMoved() override {}
-};
 
 void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
 {
@@ -57,7 +45,7 @@ int main(int argc, char** argv)
     TGridSettings grid;
     grid.Snap = false;
     document.SetGrid(grid);
-    BenchHost host;
+    BenchCanvasHost host;
     QWidget window;
     auto* canvas = new TEditForm(host, document, &window);
     menu->SetWindowSize(1280, 800);

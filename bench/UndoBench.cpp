@@ -2,9 +2,9 @@
 // Undo and redo of a paste of 200 objects against the paste itself, and
 // the memory that 1,000 undo steps of moves hold against a copy of the
 // project, the most a step could hold.
+#include "BenchCanvasHost.h"
 #include "BenchTiming.h"
 
-#include "canvas/CanvasHost.h"
 #include "document/DesignDocument.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
@@ -20,17 +20,6 @@
 #include <cstdlib>
 
 namespace {
-
-class BenchHost final : public TCanvasHost {
-public:
-    bool CommitPendingEdit() override { return true; }
-    int AddToolKind() const override { return -1; }
-    void PressSelectTool() override {}
-    void UpdateEditMenu() override {}
-    bool EditCommandEnabled(EditCommand) const override { return true; }
-    void RunEditCommand(EditCommand) override {}
-    void CanvasWindowMoved() override {}
-};
 
 size_t HeapInUse()
 {
@@ -50,7 +39,7 @@ int main(int argc, char** argv)
     auto* menu = new TVelomniForm(&holder);
     menu->SetWindowSize(1280, 800);
     TDesignDocument document(*menu);
-    BenchHost host;
+    BenchCanvasHost host;
     for (int i = 0; i < 200; ++i) {
         TVoObject* entry = menu->AddObject(i % 5, 0, 0);
         entry->Control->SetBounds({12 + (i % 20) * 62, 12 + (i / 20) * 74, 56, 64});
