@@ -19,9 +19,11 @@ TDesignDocument::TDesignDocument(TVelomniForm& menu, QObject* parent) : QObject(
 }
 
 // The steps go first: those holding objects free them while the menu
-// window still parents their controls.
+// window still parents their controls. Nobody is told: the windows that
+// listen are going as well.
 TDesignDocument::~TDesignDocument()
 {
+    m_stack.blockSignals(true);
     m_stack.clear();
 }
 
