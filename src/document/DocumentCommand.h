@@ -13,9 +13,10 @@ enum DocumentMergeId : int {
     kNudgeMergeId = 2,
 };
 
-// One undoable step of the document. The first redo applies an edit the
-// surfaces have just shown (a typed value, a finished drag); undo and any
-// later redo also ask them to show the entry anew.
+// One undoable step of the document. The first redo makes the edit, which
+// the surfaces often show already (a typed value, a finished drag), and
+// tells them its effects; undo and any later redo also ask them to show
+// the current entry anew, since its values changed under them.
 class TDocumentCommand : public QUndoCommand {
 public:
     TDocumentCommand(TDesignDocument& document, const QString& name, EditEffects effects);
