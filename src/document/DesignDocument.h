@@ -76,6 +76,7 @@ public:
     // project entry current.
     void Restart(bool modified);
     QUndoStack& UndoStack() { return m_stack; }
+    const QUndoStack& UndoStack() const { return m_stack; }
     // "Undo Move", or "Undo" when there is nothing to undo; likewise Redo.
     QString UndoText() const;
     QString RedoText() const;

@@ -36,7 +36,7 @@ bool MoveSelected(TDesignDocument& document, const QString& name, Place place)
 
 } // namespace
 
-std::array<bool, kEditCommandCount> EditCommandStates(TDesignDocument& document, bool clipboardHasObjects)
+std::array<bool, kEditCommandCount> EditCommandStates(const TDesignDocument& document, bool clipboardHasObjects)
 {
     const int selected = document.SelectedCount();
     const bool currentIsObject = document.CurrentObject() >= 0;

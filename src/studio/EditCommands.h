@@ -14,7 +14,7 @@ class TDesignDocument;
 
 // Which items are enabled, given the document and whether the clipboard
 // holds objects.
-std::array<bool, kEditCommandCount> EditCommandStates(TDesignDocument& document, bool clipboardHasObjects);
+std::array<bool, kEditCommandCount> EditCommandStates(const TDesignDocument& document, bool clipboardHasObjects);
 
 // Puts the selected objects on the clipboard; false when nothing was put.
 bool CopyObjects(TDesignDocument& document, TCanvasHost& host);
