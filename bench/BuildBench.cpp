@@ -8,14 +8,13 @@
 // studio that makes no runtime (its parked search path blanked).
 //
 //   bench_build [runs] [studio executable]
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/DiscLayout.h"
 #include "model/ProcessState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VersionInfo.h"
 #include "studio/BuildProject.h"
 #include "studio/LinuxPlayer.h"
-#include "model/StudioState.h"
 #include "BenchTiming.h"
 
 #include <QApplication>
@@ -49,7 +48,8 @@ int main(int argc, char** argv)
     ProjectFolder = project.path();
     const QString player = project.filePath(QStringLiteral("velomni.exe"));
     const QString runtime = project.filePath(LinuxRuntimeFolderName());
-    TProjectDocument document;
+    TWindowlessProject document;
+    bool unsaved = true;
     bool ok = true;
 
     // The same studio, but one that cannot carry a runtime.
@@ -75,22 +75,22 @@ int main(int argc, char** argv)
                                          QFile::encodeName(player).toStdString()); },
         [&] { QFile::remove(player); });
     const double first = MedianMs(
-        runs, [&] { ok = BuildProject(document, studio) && ok; },
+        runs, [&] { ok = BuildProject(document, studio, unsaved) && ok; },
         [&] {
             QFile::remove(player);
-            ProjectModified = true;
+            unsaved = true;
         });
-    const double again = MedianMs(runs, [&] { ok = BuildProject(document, studio) && ok; });
+    const double again = MedianMs(runs, [&] { ok = BuildProject(document, studio, unsaved) && ok; });
     ProjectFolder = plainProject.path();
-    ProjectModified = true;
-    ok = BuildProject(document, plainStudio) && ok;
-    const double plainAgain = MedianMs(runs, [&] { ok = BuildProject(document, plainStudio) && ok; });
+    unsaved = true;
+    ok = BuildProject(document, plainStudio, unsaved) && ok;
+    const double plainAgain = MedianMs(runs, [&] { ok = BuildProject(document, plainStudio, unsaved) && ok; });
     ProjectFolder = project.path();
     const double withRuntime = MedianMs(
-        std::max(1, runs / 3), [&] { ok = BuildProject(document, studio) && ok; },
+        std::max(1, runs / 3), [&] { ok = BuildProject(document, studio, unsaved) && ok; },
         [&] {
             QDir(runtime).removeRecursively();
-            ProjectModified = true;
+            unsaved = true;
         });
     if (!ok) return 1;
 

@@ -4,12 +4,12 @@
 // (a mouse move until the new picture is painted) against one render of
 // the menu window's client area alone, in the same run. Targets: redraw
 // within 1.2 of the render, a drag step within 1.3.
+#include "BenchCanvasHost.h"
 #include "BenchTiming.h"
 
-#include "canvas/CanvasHost.h"
 #include "canvas/EditForm.h"
 #include "model/ProcessState.h"
-#include "model/StudioState.h"
+#include "document/DesignDocument.h"
 #include "player/VelomniForm.h"
 
 #include <QApplication>
@@ -22,30 +22,6 @@
 #include <vector>
 
 namespace {
-
-// Only what a drag needs of the studio: redraws reach the canvas.
-class BenchHost final : public TCanvasHost {
-public:
-    bool CommitPendingEdit() override { return true; }
-    int AddToolKind() const override { return -1; }
-    void PressSelectTool() override {}
-    int CurrentEntry() const override { return current; }
-    void SetSelectorEntry(int index) override { current = index; }
-    void RefreshObjectList() override {}
-    void ListObjectsInSelector() override {}
-    void ShowCurrentEntry() override {}
-    void ApplyEdit(EditEffects effects) override
-    {
-        if (effects & CanvasRedraw) canvas->RedrawCanvas();
-    }
-    void UpdateEditMenu() override {}
-    bool EditCommandEnabled(EditCommand) const override { return false; }
-    void RunEditCommand(EditCommand) override {}
-    void CanvasWindowMoved() override {}
-
-    TEditForm* canvas = nullptr;
-    int current = 0;
-};
 
 void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
 {
@@ -62,14 +38,16 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 41;
     IsStudio = true;
-    SnapToGrid = false;
 
     QWidget holder;
     auto* menu = new TVelomniForm(&holder);
-    BenchHost host;
+    TDesignDocument document(*menu);
+    TGridSettings grid;
+    grid.Snap = false;
+    document.SetGrid(grid);
+    BenchCanvasHost host;
     QWidget window;
-    auto* canvas = new TEditForm(host, *menu, &window);
-    host.canvas = canvas;
+    auto* canvas = new TEditForm(host, document, &window);
     menu->SetWindowSize(1280, 800);
     for (int i = 0; i < 200; ++i) {
         TVoObject* entry = menu->AddObject(i % 6, 0, 0);
@@ -79,7 +57,7 @@ int main(int argc, char** argv)
     menu->SortObjectList();
     // A selection of ten objects, the first of them current.
     for (int i = 0; i < 10; ++i) menu->ObjectList()[size_t(i * 7)]->Selected = true;
-    host.current = 1;
+    document.SetCurrentEntry(1);
     window.resize(1400, 950);
     window.show();
     canvas->SyncCanvasWindow();

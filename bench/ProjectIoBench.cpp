@@ -5,7 +5,7 @@
 // creating as many plain widgets as there are objects, which is the least
 // any load that puts each object on a widget has to do. Prints each time
 // and its ratio to the baseline.
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "controls/VoImage.h"
 #include "model/GraphicClasses.h"
 #include "model/ProcessState.h"
@@ -68,7 +68,7 @@ QPoint ObjectPlace(int i)
     return {(i % 20) * 30, (i / 20) * 8};
 }
 
-void BuildProject(TProjectDocument& document)
+void BuildProject(TWindowlessProject& document)
 {
     // 167 distinct pictures of ~120 KB, one on each image object: ~20 MB.
     std::vector<QByteArray> pictures;
@@ -145,7 +145,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const QString path = dir.filePath("velomni.vpj");
     const QString raw = dir.filePath("raw.bin");
-    TProjectDocument document;
+    TWindowlessProject document;
     BuildProject(document);
     if (!SaveProject(document, path)) return 1;
     const QByteArray bytes = ReadAll(path);
@@ -156,11 +156,11 @@ int main(int argc, char** argv)
     // before the next run, untimed, so both sides reuse the memory it held.
     // The events a run posts are handled by the event loop afterwards; left
     // queued they would slow the next run.
-    std::unique_ptr<TProjectDocument> loaded;
+    std::unique_ptr<TWindowlessProject> loaded;
     const double load = MedianMs(
         runs,
         [&] {
-            loaded = std::make_unique<TProjectDocument>();
+            loaded = std::make_unique<TWindowlessProject>();
             LoadProject(*loaded, path);
         },
         [&] {

@@ -4,7 +4,7 @@
 // pictures without a crash.
 #include "FuzzSetup.h"
 
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/Picture.h"
 #include "model/ProjectFile.h"
 #include "model/VoStream.h"
@@ -21,7 +21,7 @@ void DrawPicture(const TPicture& picture)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     SetUpFuzzing();
-    TProjectDocument document;
+    TWindowlessProject document;
     TMemoryStream stream(FuzzBytes(data, size));
     if (!LoadProjectStream(document, stream, QStringLiteral("fuzz.vpj"))) return 0;
     const TProjectSettings& s = document.Settings();

@@ -3,14 +3,14 @@
 // read as a paste reads it; what was added must write again.
 #include "FuzzSetup.h"
 
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ProjectFile.h"
 #include "model/VoStream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     SetUpFuzzing();
-    TProjectDocument document;
+    TWindowlessProject document;
     TMemoryStream stream(FuzzBytes(data, size));
     int added = 0;
     if (!ReadObjectBlock(stream, document, {}, added)) return 0;

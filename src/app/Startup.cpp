@@ -115,7 +115,6 @@ std::unique_ptr<TVelomniForm> PrepareStartup(const TStartupEnvironment& environm
         ShowStartupMessage(QStringLiteral("Information"),
                            QStringLiteral("Velomni CD Data file does not exist."));
         if (!IsStudio) return nullptr;
-        ProjectModified = true;
     }
     if (!IsStudio) QCoreApplication::setApplicationName(form->Settings().ApplicationTitle);
     return form;

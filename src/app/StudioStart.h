@@ -6,8 +6,7 @@
 class TMainForm;
 class TVelomniForm;
 
-// The studio's main window around the menu window start-up prepared. The
-// window is created after the project was loaded, so the unsaved-changes
-// flag that start-up set (no data file in the folder) survives the
-// window's own reset of it.
+// The studio's main window around the menu window start-up prepared. A
+// project folder without a data file starts a new project, which has
+// unsaved changes from the first moment.
 std::unique_ptr<TMainForm> CreateStudioWindow(std::unique_ptr<TVelomniForm> menuWindow);

@@ -168,3 +168,13 @@ std::array<QPoint, 8> MarkHandlePoints(const QRect& b)
     const int cx = l + b.width() / 2, cy = t + b.height() / 2;
     return {{{l, t}, {cx, t}, {r, t}, {r, cy}, {r, bottom}, {cx, bottom}, {l, bottom}, {l, cy}}};
 }
+
+int NudgeDistance(int position, int direction, bool gridStep, bool snap, int grid)
+{
+    if (!gridStep) return direction;
+    if (!snap) return direction * grid;
+    // The grid line at or below the position, whatever its sign.
+    const int below = position >= 0 ? position / grid * grid : -((-position + grid - 1) / grid * grid);
+    if (direction > 0) return below + grid - position;
+    return (below == position ? below - grid : below) - position;
+}

@@ -67,6 +67,11 @@ QRect TransformBounds(const QRect& bounds, int code, int dx, int dy, QSize clien
 // client width - gridX, top likewise.
 QPoint ClampInside(const QRect& bounds, QSize client, int gridX, int gridY);
 
+// How far one arrow key moves an object at position along one axis in
+// direction -1 or 1: one pixel; with gridStep one grid step, and with
+// snapping on to the next grid line that way.
+int NudgeDistance(int position, int direction, bool gridStep, bool snap, int grid);
+
 // A pasted object's position: moved right and down by offset, then back
 // inside the surface on the right and at the bottom when it sticks out.
 // An object larger than the surface may end at a negative position.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-#include "model/EditEffects.h"
-
 // The commands of the Edit menu, which the canvas's pop-up menu offers too.
 enum class EditCommand {
     Cut,
@@ -18,10 +16,13 @@ enum class EditCommand {
     AlignBottom,
     BringToFront,
     SendToBack,
+    Undo,
+    Redo,
 };
 
-// What the design canvas needs of the studio window around it. The
-// studio implements it; tests drive the canvas with a recording one.
+// What the design canvas needs of the studio window around it: what is
+// about windows only. The project, the selection and the current entry
+// are the design document's. Tests drive the canvas with a recording host.
 class TCanvasHost {
 public:
     virtual ~TCanvasHost() = default;
@@ -33,23 +34,6 @@ public:
     // select tool is down.
     virtual int AddToolKind() const = 0;
     virtual void PressSelectTool() = 0;
-
-    // The object selector's current entry: 0 the project, i + 1 object i,
-    // -1 none.
-    virtual int CurrentEntry() const = 0;
-    // Moves the selector to an entry without touching the selection.
-    virtual void SetSelectorEntry(int index) = 0;
-    // Rebuilds the selector from the object list; the selection decides
-    // the current entry, then the selection follows it.
-    virtual void RefreshObjectList() = 0;
-    // Lists the objects in the selector anew, keeping the current entry
-    // and the selection.
-    virtual void ListObjectsInSelector() = 0;
-    // Refills the property grid and the action list for the current entry.
-    virtual void ShowCurrentEntry() = 0;
-
-    // The one place that applies what an edit calls for.
-    virtual void ApplyEdit(EditEffects effects) = 0;
 
     // The Edit menu, for the canvas's pop-up menu: brings the items up to
     // date, tells whether one is enabled, and runs one.

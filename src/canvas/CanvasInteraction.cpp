@@ -2,7 +2,8 @@
 #include "canvas/CanvasInteraction.h"
 
 #include "canvas/CanvasHost.h"
-#include "model/StudioState.h"
+#include "document/DesignDocument.h"
+#include "document/Entries.h"
 #include "model/VoObject.h"
 #include "player/VelomniForm.h"
 
@@ -21,11 +22,19 @@ int HitTest(QPoint point, const TVoObject* entry)
 
 } // namespace
 
-TCanvasInteraction::TCanvasInteraction(TCanvasHost& host, TVelomniForm& menu) : m_host(host), m_menu(menu) {}
+TCanvasInteraction::TCanvasInteraction(TCanvasHost& host, TDesignDocument& document)
+    : m_host(host), m_document(document)
+{
+}
+
+TVelomniForm& TCanvasInteraction::Menu() const
+{
+    return m_document.Menu();
+}
 
 QSize TCanvasInteraction::ClientSize() const
 {
-    return m_menu.ScrollBox1()->size();
+    return Menu().ScrollBox1()->size();
 }
 
 void TCanvasInteraction::Reset()
@@ -40,11 +49,14 @@ void TCanvasInteraction::Press(Qt::MouseButton button, bool ctrl, QPoint point)
     if (!m_host.CommitPendingEdit()) return;
     if (PlaceNewObject(button, point)) return;
     m_moved = false;
+    m_selectionBefore = m_document.Selection();
+    m_entryBefore = m_document.CurrentEntry();
     m_state = DragState::Band;
     if (!ctrl) StartTransformOrPick(point);
     if (m_state == DragState::Pick) KeepOnlyPicked(point);
+    if (m_state == DragState::Transform) RememberBounds();
     m_pressPoint = point;
-    m_host.ApplyEdit(CanvasRedraw);
+    m_document.Notify(CanvasRedraw);
 }
 
 bool TCanvasInteraction::PlaceNewObject(Qt::MouseButton button, QPoint point)
@@ -52,14 +64,10 @@ bool TCanvasInteraction::PlaceNewObject(Qt::MouseButton button, QPoint point)
     if (button != Qt::LeftButton) return false;
     const int kind = m_host.AddToolKind();
     if (kind < 0) return false;
-    const QPoint at = SnapToGrid ? SnapPointToGrid(point, GridSizeX, GridSizeY) : point;
-    const bool added = m_menu.AddObject(kind, at.x(), at.y()) != nullptr;
+    const TGridSettings& grid = m_document.Grid();
+    const QPoint at = grid.Snap ? SnapPointToGrid(point, grid.X, grid.Y) : point;
     m_host.PressSelectTool();
-    if (!added) return true;
-    m_menu.SortObjectList();
-    m_skipNextRelease = true;
-    m_host.ApplyEdit(ProjectChanged | CanvasRedraw);
-    m_host.RefreshObjectList();
+    if (m_document.AddObject(kind, at)) m_skipNextRelease = true;
     return true;
 }
 
@@ -68,7 +76,7 @@ bool TCanvasInteraction::PlaceNewObject(Qt::MouseButton button, QPoint point)
 // unselected one is picked.
 void TCanvasInteraction::StartTransformOrPick(QPoint point)
 {
-    const TObjectList& objects = m_menu.ObjectList();
+    const TObjectList& objects = m_document.Objects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         if (!(*it)->Selected) continue;
         const int code = HitTest(point, *it);
@@ -100,7 +108,7 @@ void TCanvasInteraction::StartTransformOrPick(QPoint point)
 void TCanvasInteraction::KeepOnlyPicked(QPoint point)
 {
     bool found = false;
-    const TObjectList& objects = m_menu.ObjectList();
+    const TObjectList& objects = m_document.Objects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         const bool under = !found && HitTest(point, *it) >= hcBody;
         (*it)->Selected = under;
@@ -108,6 +116,17 @@ void TCanvasInteraction::KeepOnlyPicked(QPoint point)
     }
     m_state = DragState::Transform;
     m_hitCode = hcBody;
+}
+
+void TCanvasInteraction::RememberBounds()
+{
+    m_dragged.clear();
+    m_boundsBefore.clear();
+    for (TVoObject* entry : m_document.SelectedObjects()) {
+        if (!entry->Control) continue;
+        m_dragged.push_back(entry);
+        m_boundsBefore.push_back(entry->Control->Bounds());
+    }
 }
 
 void TCanvasInteraction::Move(QPoint point)
@@ -123,26 +142,35 @@ void TCanvasInteraction::Move(QPoint point)
     }
 }
 
+// The controls follow the mouse; the edit is made once, at the release.
 void TCanvasInteraction::StepTransform(QPoint point)
 {
-    const DragStep step = SnapDragStep(point.x() - m_lastPoint.x(), point.y() - m_lastPoint.y(), SnapToGrid,
-                                       GridSizeX, GridSizeY);
+    const TGridSettings& grid = m_document.Grid();
+    const DragStep step =
+        SnapDragStep(point.x() - m_lastPoint.x(), point.y() - m_lastPoint.y(), grid.Snap, grid.X, grid.Y);
     if (!step.take) return;
     m_moved = true;
     const QSize client = ClientSize();
-    for (TVoObject* entry : m_menu.ObjectList()) {
-        if (!entry->Selected || !entry->Control) continue;
+    for (TVoObject* entry : m_dragged)
         entry->Control->SetBounds(
-            TransformBounds(entry->Control->Bounds(), m_hitCode, step.dx, step.dy, client, GridSizeX, GridSizeY));
-    }
+            TransformBounds(entry->Control->Bounds(), m_hitCode, step.dx, step.dy, client, grid.X, grid.Y));
     m_lastPoint += QPoint(step.dx, step.dy);
-    m_host.ApplyEdit(ProjectChanged | CanvasRedraw);
+    m_document.Notify(CanvasRedraw);
+}
+
+void TCanvasInteraction::FinishTransform()
+{
+    if (!m_moved) return;
+    std::vector<QRect> after;
+    for (const TVoObject* entry : m_dragged) after.push_back(entry->Control->Bounds());
+    m_document.SetBounds(m_hitCode == hcBody ? QStringLiteral("Move") : QStringLiteral("Resize"), m_dragged,
+                         m_boundsBefore, after);
 }
 
 void TCanvasInteraction::UpdateCursor(QPoint point)
 {
     m_cursor = Qt::ArrowCursor;
-    const TObjectList& objects = m_menu.ObjectList();
+    const TObjectList& objects = m_document.Objects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         if (!(*it)->Selected) continue;
         const int code = HitTest(point, *it);
@@ -159,21 +187,21 @@ void TCanvasInteraction::Release(Qt::MouseButton button, bool ctrl, QPoint point
         m_skipNextRelease = false;
         return;
     }
-    if (m_state == DragState::Idle) return; // a press the studio refused
-    if (m_state != DragState::Transform) {
-        if (m_moved)
-            SelectByBand(ctrl);
-        else
-            SelectByClick(ctrl, point);
+    if (m_state == DragState::Idle) return; // a press the studio refused, or a cancelled gesture
+    if (m_state == DragState::Transform) {
+        FinishTransform();
+    } else if (m_moved) {
+        SelectByBand(ctrl);
+    } else {
+        SelectByClick(ctrl, point);
     }
     Reset();
-    SyncCurrentObject();
-    m_host.ApplyEdit(CanvasRedraw);
+    m_document.FollowSelection();
 }
 
 void TCanvasInteraction::SelectByBand(bool ctrl)
 {
-    for (TVoObject* entry : m_menu.ObjectList()) {
+    for (TVoObject* entry : m_document.Objects()) {
         if (!BodyOverlaps(BoundsOf(entry), m_band))
             entry->Selected = false;
         else
@@ -184,7 +212,7 @@ void TCanvasInteraction::SelectByBand(bool ctrl)
 void TCanvasInteraction::SelectByClick(bool ctrl, QPoint point)
 {
     bool found = false;
-    const TObjectList& objects = m_menu.ObjectList();
+    const TObjectList& objects = m_document.Objects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         if (!found && HitTest(point, *it) >= hcBody) {
             found = true;
@@ -195,50 +223,80 @@ void TCanvasInteraction::SelectByClick(bool ctrl, QPoint point)
     }
 }
 
-void TCanvasInteraction::SyncCurrentObject()
+// Everything as it was at the press: bounds, selection and current entry.
+void TCanvasInteraction::Cancel()
 {
-    const TObjectList& objects = m_menu.ObjectList();
-    const int current = m_host.CurrentEntry();
-    const int count = int(objects.size());
-    const bool showsObject = current >= 1;
-    const bool lost = showsObject && (current > count || !objects[size_t(current - 1)]->Selected);
-    int topmost = -1;
-    for (int i = count - 1; i >= 0 && topmost < 0; --i)
-        if (objects[size_t(i)]->Selected) topmost = i;
-    if (topmost < 0) {
-        if (showsObject) m_host.SetSelectorEntry(0);
-    } else if (lost || current == 0) {
-        m_host.SetSelectorEntry(topmost + 1);
-    }
-    m_host.ShowCurrentEntry();
+    for (size_t i = 0; i < m_dragged.size(); ++i) m_dragged[i]->Control->SetBounds(m_boundsBefore[i]);
+    m_dragged.clear();
+    m_boundsBefore.clear();
+    m_document.SetSelection(m_selectionBefore);
+    Reset();
+    m_document.SetCurrentEntry(m_entryBefore);
 }
 
-bool TCanvasInteraction::AlignSelection(int mode)
+bool TCanvasInteraction::Key(int key, Qt::KeyboardModifiers modifiers)
 {
-    const TObjectList& objects = m_menu.ObjectList();
-    const int current = m_host.CurrentEntry();
-    if (current < 1 || current > int(objects.size())) return false;
-    const TVoObject* reference = objects[size_t(current - 1)];
+    if (key == Qt::Key_Escape) {
+        if (m_state == DragState::Idle) return false;
+        Cancel();
+        return true;
+    }
+    if (m_state != DragState::Idle) return false;
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: return Nudge(key, modifiers & Qt::ShiftModifier);
+    case Qt::Key_Delete:
+        m_host.RunEditCommand(EditCommand::Delete);
+        return true;
+    case Qt::Key_Tab: PickNeighbour(!(modifiers & Qt::ShiftModifier)); return true;
+    case Qt::Key_Backtab: PickNeighbour(false); return true;
+    case Qt::Key_A:
+        if (!(modifiers & Qt::ControlModifier)) return false;
+        if (!m_host.CommitPendingEdit()) return true;
+        m_document.SelectAll();
+        m_document.FollowSelection();
+        return true;
+    default: return false;
+    }
+}
+
+// The whole selection moves by the same distance, taken from the current
+// object (else the first selected one), so the objects keep their places
+// among themselves.
+bool TCanvasInteraction::Nudge(int key, bool gridStep)
+{
+    const std::vector<TVoObject*> selected = m_document.SelectedObjects();
+    if (selected.empty() || !m_host.CommitPendingEdit()) return !selected.empty();
+    const int current = m_document.CurrentObject();
+    const TVoObject* reference = current >= 0 && m_document.Objects()[size_t(current)]->Selected
+                                     ? m_document.Objects()[size_t(current)]
+                                     : selected.front();
     const QRect ref = BoundsOf(reference);
-    bool others = false;
-    for (TVoObject* entry : objects) {
-        if (entry == reference || !entry->Selected || !entry->Control) continue;
-        others = true;
-        QRect bounds = entry->Control->Bounds();
-        bounds.moveTopLeft(AlignedPosition(ref, bounds, mode));
-        entry->Control->SetBounds(bounds);
+    const TGridSettings& grid = m_document.Grid();
+    const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
+    const int direction = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
+    const QPoint delta = horizontal ? QPoint(NudgeDistance(ref.left(), direction, gridStep, grid.Snap, grid.X), 0)
+                                    : QPoint(0, NudgeDistance(ref.top(), direction, gridStep, grid.Snap, grid.Y));
+    std::vector<TVoObject*> objects;
+    std::vector<QRect> before, after;
+    for (TVoObject* entry : selected) {
+        if (!entry->Control) continue;
+        const QRect bounds = entry->Control->Bounds();
+        objects.push_back(entry);
+        before.push_back(bounds);
+        after.push_back(bounds.translated(delta));
     }
-    if (others) m_host.ApplyEdit(ProjectChanged | CanvasRedraw);
-    return others;
+    m_document.SetBounds(QStringLiteral("Move"), objects, before, after, true);
+    return true;
 }
 
-bool TCanvasInteraction::SnapObjectToGrid(TVoObject& entry) const
+void TCanvasInteraction::PickNeighbour(bool next)
 {
-    if (!entry.Control) return false;
-    QRect bounds = entry.Control->Bounds();
-    const QPoint snapped = SnapPointToGrid(bounds.topLeft(), GridSizeX, GridSizeY);
-    if (snapped == bounds.topLeft()) return false;
-    bounds.moveTopLeft(snapped);
-    entry.Control->SetBounds(bounds);
-    return true;
+    const int count = int(m_document.Objects().size());
+    if (count == 0 || !m_host.CommitPendingEdit()) return;
+    const int current = m_document.CurrentObject();
+    const int index = current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
+    m_document.PickEntry(EntryOfObject(index));
 }

@@ -8,7 +8,10 @@
 #include <QSize>
 #include <Qt>
 
+#include <vector>
+
 class TCanvasHost;
+class TDesignDocument;
 class TVelomniForm;
 struct TVoObject;
 
@@ -21,29 +24,23 @@ enum class DragState : int {
     Transform = 2, // moving or resizing the selection
 };
 
-// The canvas's mouse gestures over the live menu window's objects:
-// placing, selecting, moving and resizing them, and the arrangement of
-// the selection. It changes the real controls and the selection flags,
-// and hands every effect to the host; it owns no window.
+// The canvas's mouse and keyboard gestures over the document's objects:
+// placing, selecting, moving, resizing and nudging them. A drag moves the
+// real controls as the mouse goes and becomes one document edit when it
+// ends; Esc puts everything back as it was at the press. It owns no
+// window.
 class TCanvasInteraction {
 public:
-    TCanvasInteraction(TCanvasHost& host, TVelomniForm& menu);
+    TCanvasInteraction(TCanvasHost& host, TDesignDocument& document);
 
     void Press(Qt::MouseButton button, bool ctrl, QPoint point);
     void Move(QPoint point);
     void Release(Qt::MouseButton button, bool ctrl, QPoint point);
-
-    // Makes the topmost selected object current when the current one was
-    // deselected, or the project when nothing is selected; then the host
-    // shows the current entry.
-    void SyncCurrentObject();
-    // Moves every other selected object into line with the current object
-    // along one axis. False, with nothing changed, when no other object is
-    // selected or the current entry is not an object.
-    bool AlignSelection(int mode);
-    // Moves the object's control to the nearest grid point; false when it
-    // is there already.
-    bool SnapObjectToGrid(TVoObject& entry) const;
+    // A key on the canvas: arrows nudge the selection (Shift: one grid
+    // step), Delete deletes it, Esc cancels the gesture, Tab and Shift+Tab
+    // pick the next or previous object, Ctrl+A selects all. False for a
+    // key it does not take.
+    bool Key(int key, Qt::KeyboardModifiers modifiers);
 
     DragState State() const { return m_state; }
     int Hit() const { return m_hitCode; }
@@ -58,20 +55,26 @@ public:
     void Reset();
 
     TCanvasHost& Host() const { return m_host; }
-    TVelomniForm& Menu() const { return m_menu; }
+    TDesignDocument& Document() const { return m_document; }
 
 private:
+    TVelomniForm& Menu() const;
     bool PlaceNewObject(Qt::MouseButton button, QPoint point);
     void StartTransformOrPick(QPoint point);
     void KeepOnlyPicked(QPoint point);
+    void RememberBounds();
     void StepTransform(QPoint point);
+    void FinishTransform();
     void SelectByBand(bool ctrl);
     void SelectByClick(bool ctrl, QPoint point);
     void UpdateCursor(QPoint point);
+    void Cancel();
+    bool Nudge(int key, bool gridStep);
+    void PickNeighbour(bool next);
     QSize ClientSize() const;
 
     TCanvasHost& m_host;
-    TVelomniForm& m_menu;
+    TDesignDocument& m_document;
     DragState m_state = DragState::Idle;
     bool m_moved = false;
     int m_hitCode = hcNone;
@@ -80,4 +83,9 @@ private:
     bool m_skipNextRelease = false;
     QRect m_band;
     Qt::CursorShape m_cursor = Qt::ArrowCursor;
+    // As they were at the press, for the step a drag makes and for Esc.
+    std::vector<bool> m_selectionBefore;
+    int m_entryBefore = 0;
+    std::vector<TVoObject*> m_dragged;
+    std::vector<QRect> m_boundsBefore;
 };

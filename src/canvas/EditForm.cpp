@@ -3,6 +3,8 @@
 
 #include "canvas/CanvasHost.h"
 #include "canvas/SelectionMarks.h"
+#include "document/DesignDocument.h"
+#include "document/PropertyCommand.h"
 #include "player/VelomniForm.h"
 
 #include <QCloseEvent>
@@ -22,6 +24,7 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setMouseTracking(true);
         setContextMenuPolicy(Qt::PreventContextMenu);
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
@@ -32,9 +35,12 @@ protected:
         painter.fillRect(event->rect(), palette().window());
         painter.drawImage(event->rect().topLeft(), picture, event->rect());
     }
+    // The focus is taken after the press, which may first have sent it out
+    // of the property grid.
     void mousePressEvent(QMouseEvent* event) override
     {
         m_form.ImageMouseDown(event->button(), event->modifiers(), event->position().toPoint());
+        setFocus(Qt::MouseFocusReason);
     }
     void mouseMoveEvent(QMouseEvent* event) override { m_form.ImageMouseMove(event->position().toPoint()); }
     void mouseReleaseEvent(QMouseEvent* event) override
@@ -42,6 +48,12 @@ protected:
         m_form.ImageMouseUp(event->button(), event->modifiers(), event->position().toPoint(),
                             event->globalPosition().toPoint());
     }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!m_form.ImageKeyDown(event->key(), event->modifiers())) QWidget::keyPressEvent(event);
+    }
+    // Tab and Shift+Tab pick objects here instead of moving the focus.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     TEditForm& m_form;
@@ -54,8 +66,8 @@ constexpr int kMinimumWidth = 120;
 
 } // namespace
 
-TEditForm::TEditForm(TCanvasHost& host, TVelomniForm& menu, QWidget* parent)
-    : QWidget(parent), m_host(host), m_menu(menu), m_interaction(host, menu)
+TEditForm::TEditForm(TCanvasHost& host, TDesignDocument& document, QWidget* parent)
+    : QWidget(parent), m_host(host), m_document(document), m_menu(document.Menu()), m_interaction(host, document)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -64,6 +76,15 @@ TEditForm::TEditForm(TCanvasHost& host, TVelomniForm& menu, QWidget* parent)
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
     m_popupItems = FillEditMenu(*m_popup, [this](EditCommand command) { m_host.RunEditCommand(command); }, false);
+    connect(&m_document, &TDesignDocument::changed, this, [this](EditEffects what) { DocumentChanged(what); });
+}
+
+void TEditForm::DocumentChanged(unsigned what)
+{
+    if (what & FrameSync)
+        SyncCanvasWindow();
+    else if (what & (CanvasRedraw | EntryChange | ObjectListChange))
+        RedrawCanvas();
 }
 
 TEditForm::~TEditForm() = default;
@@ -88,7 +109,7 @@ void TEditForm::RedrawCanvas()
     // The surface fills its own background, so the picture is reused as it is.
     if (m_picture.size() != size) m_picture = QImage(size, QImage::Format_RGB32);
     surface->render(&m_picture);
-    DrawSelectionMarks(m_picture, m_menu.ObjectList(), m_host.CurrentEntry());
+    DrawSelectionMarks(m_picture, m_menu.ObjectList(), m_document.CurrentEntry());
     m_interaction.ClearBand();
     m_image->update();
 }
@@ -131,10 +152,27 @@ void TEditForm::resizeEvent(QResizeEvent* event)
 void TEditForm::ResizeByFrame(const QRect& geometry)
 {
     if (geometry == this->geometry()) return;
+    const QSize before(m_menu.Settings().Width, m_menu.Settings().Height);
     setGeometry(geometry);
     if (m_syncing) return;
     m_menu.SetWindowSize(width(), height());
-    m_host.ApplyEdit(ProjectChanged | CanvasRedraw);
+    if (m_frameEdges)
+        m_document.Notify(CanvasRedraw);
+    else
+        RecordWindowSize(before);
+}
+
+void TEditForm::RecordWindowSize(QSize before)
+{
+    TVelomniForm& menu = m_menu;
+    const std::function<QSize()> get = [&menu] { return QSize(menu.Settings().Width, menu.Settings().Height); };
+    const QSize after = get();
+    // The step starts from the size before, so that its first redo is a change.
+    menu.SetWindowSize(before.width(), before.height());
+    EditProperty<QSize>(
+        m_document, QStringLiteral("Size"), &menu.Settings(), get,
+        [&menu](const QSize& size) { menu.SetWindowSize(size.width(), size.height()); }, after,
+        ProjectChanged | FrameSync);
 }
 
 void TEditForm::moveEvent(QMoveEvent* event)
@@ -167,6 +205,11 @@ void TEditForm::ImageMouseMove(QPoint point)
         m_image->setCursor(m_interaction.Cursor());
 }
 
+bool TEditForm::ImageKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    return m_interaction.Key(key, modifiers);
+}
+
 void TEditForm::ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point, QPoint global)
 {
     m_interaction.Release(button, modifiers & Qt::ControlModifier, point);
@@ -195,6 +238,8 @@ void TEditForm::OpenPopup(QPoint global)
     m_host.UpdateEditMenu();
     for (int i = 0; i < kEditCommandCount; ++i)
         m_popupItems[size_t(i)]->setEnabled(m_host.EditCommandEnabled(EditCommand(i)));
+    ActionOf(m_popupItems, EditCommand::Undo)->setText(m_document.UndoText());
+    ActionOf(m_popupItems, EditCommand::Redo)->setText(m_document.RedoText());
     m_popup->popup(global);
 }
 
@@ -206,6 +251,7 @@ void TEditForm::mousePressEvent(QMouseEvent* event)
     m_movingWindow = !m_frameEdges && InTitleBar(point, size(), m_margins);
     m_dragStart = event->globalPosition().toPoint();
     m_dragGeometry = geometry();
+    m_sizeBefore = QSize(m_menu.Settings().Width, m_menu.Settings().Height);
 }
 
 void TEditForm::mouseMoveEvent(QMouseEvent* event)
@@ -237,6 +283,7 @@ void TEditForm::mouseMoveEvent(QMouseEvent* event)
 
 void TEditForm::mouseReleaseEvent(QMouseEvent*)
 {
+    if (m_frameEdges) RecordWindowSize(m_sizeBefore);
     m_frameEdges = Qt::Edges();
     m_movingWindow = false;
 }

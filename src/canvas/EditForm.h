@@ -11,16 +11,18 @@
 class QMenu;
 class TCanvasHost;
 class TCanvasImage;
+class TDesignDocument;
 class TVelomniForm;
 
 // The design canvas: a window made to look like the menu window (frame,
 // caption, icon, size) whose client area shows a picture of the menu
 // window's client area with the selection marks on top. Mouse gestures
-// on the picture go to the canvas interaction, which changes the real
-// controls; the picture is then taken anew.
+// and keys on the picture go to the canvas interaction, which changes the
+// real controls; the picture is taken anew whenever the design document
+// says so.
 class TEditForm final : public QWidget {
 public:
-    TEditForm(TCanvasHost& host, TVelomniForm& menu, QWidget* parent = nullptr);
+    TEditForm(TCanvasHost& host, TDesignDocument& document, QWidget* parent = nullptr);
     ~TEditForm() override;
 
     // Paints the menu window's client area and the selection marks into
@@ -44,8 +46,11 @@ public:
     void ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
     void ImageMouseMove(QPoint point);
     void ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point, QPoint global);
+    // A key on the picture; false when the canvas does not take it.
+    bool ImageKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Gives the canvas window a new geometry as dragging its frame does;
-    // the menu window takes the new size.
+    // the menu window takes the new size. Outside a frame drag this is one
+    // edit; a drag makes one when the mouse is released.
     void ResizeByFrame(const QRect& geometry);
 
 protected:
@@ -62,8 +67,11 @@ private:
     void ShowBandChange(const QRect& before);
     void OpenPopup(QPoint global);
     bool Sizeable() const;
+    void DocumentChanged(unsigned what);
+    void RecordWindowSize(QSize before);
 
     TCanvasHost& m_host;
+    TDesignDocument& m_document;
     TVelomniForm& m_menu;
     TCanvasInteraction m_interaction;
     TCanvasImage* m_image = nullptr;
@@ -83,4 +91,5 @@ private:
     bool m_movingWindow = false;
     QPoint m_dragStart;
     QRect m_dragGeometry;
+    QSize m_sizeBefore;
 };

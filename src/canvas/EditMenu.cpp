@@ -36,6 +36,12 @@ EditActions FillEditMenu(QMenu& menu, const std::function<void(EditCommand)>& ru
     auto add = [&](QMenu& into, const ItemText& item) {
         actions[size_t(item.command)] = AddItem(into, item, run, activeShortcuts);
     };
+    add(menu, {EditCommand::Undo, "Undo", Qt::CTRL | Qt::Key_Z});
+    add(menu, {EditCommand::Redo, "Redo", Qt::CTRL | Qt::Key_Y});
+    // Redo answers both usual keys; the menu shows the first.
+    QAction* redo = ActionOf(actions, EditCommand::Redo);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menu.addSeparator();
     add(menu, {EditCommand::Cut, "Cut", Qt::CTRL | Qt::Key_X});
     add(menu, {EditCommand::Copy, "Copy", Qt::CTRL | Qt::Key_C});
     add(menu, {EditCommand::Paste, "Paste", Qt::CTRL | Qt::Key_V});

@@ -9,7 +9,7 @@
 class QAction;
 class QMenu;
 
-constexpr int kEditCommandCount = int(EditCommand::SendToBack) + 1;
+constexpr int kEditCommandCount = int(EditCommand::Redo) + 1;
 using EditActions = std::array<QAction*, kEditCommandCount>;
 
 inline QAction* ActionOf(const EditActions& actions, EditCommand command)
@@ -18,7 +18,8 @@ inline QAction* ActionOf(const EditActions& actions, EditCommand command)
 }
 
 // Fills a menu with the Edit commands, their captions, shortcuts, the
-// "Align" submenu and the separators; each item runs its command. The
+// "Align" submenu and the separators; Undo and Redo come first and their
+// captions are brought up to date with the step they name; each item runs its command. The
 // studio's Edit menu and the canvas's pop-up menu are made alike by it.
 // Shortcuts act only where activeShortcuts is set; elsewhere they are
 // only shown.

@@ -5,7 +5,7 @@
 #include "burner/BurnerTexts.h"
 #include "burner/LayoutBuilder.h"
 #include "burner/LibburnEngine.h"
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
 
@@ -86,7 +86,7 @@ bool WaitForEnd(LibburnEngine& engine, CliBurnEvents& events)
 // label when the folder holds no data file.
 bool ProjectLabel(const QString& folder, QString& label)
 {
-    TProjectDocument document;
+    TWindowlessProject document;
     const QString path = QDir(folder).filePath(DataFileName);
     if (QFileInfo(path).isFile()) {
         ProjectFolder = QDir::toNativeSeparators(QDir(folder).absolutePath());

@@ -5,7 +5,7 @@
 #include "cli/JsonText.h"
 #include "cli/ProjectJson.h"
 #include "cli/RecordSchema.h"
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "controls/VoBrowser.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
@@ -16,7 +16,6 @@
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
 #include "studio/BuildProject.h"
-#include "model/StudioState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -120,7 +119,7 @@ int RunExport(const QStringList& arguments)
     if (arguments.size() != 1) return Usage(QStringLiteral("export takes one folder or file"));
     const QString path = DataFilePath(arguments[0]);
     ProjectFolder = QFileInfo(path).absolutePath();
-    TProjectDocument document;
+    TWindowlessProject document;
     if (!LoadProject(document, path)) return kCliRefused;
     try {
         const QJsonObject json = ProjectToJson(document, StoredBodyVersion(path));
@@ -151,7 +150,7 @@ int RunImport(const QStringList& arguments)
     if (!QDir().mkpath(folder)) return Refused(QStringLiteral("cannot create folder %1").arg(folder));
     ProjectFolder = QDir(folder).absolutePath();
     SetPictureFileFolder(QFileInfo(arguments[0]).absolutePath());
-    TProjectDocument document;
+    TWindowlessProject document;
     QString error;
     if (!JsonToProject(json.object(), document, error)) return Refused(error);
     if (!SaveProject(document, QDir(folder).filePath(DataFileName))) return kCliRefused;
@@ -213,10 +212,10 @@ int RunBuild(const QStringList& arguments)
 #else
     const QString studio = QDir(ExeFolder).filePath(QStringLiteral("velomni-studio"));
 #endif
-    TProjectDocument document;
+    TWindowlessProject document;
     if (!LoadProject(document, path)) return kCliRefused;
     StudioVersion = ReadFileVersion(studio);
     // The data file was just read: it is not written again.
-    ProjectModified = false;
-    return BuildProject(document, studio) ? kCliOk : kCliRefused;
+    bool unsaved = false;
+    return BuildProject(document, studio, unsaved) ? kCliOk : kCliRefused;
 }

@@ -3,7 +3,7 @@
 
 #include "cli/RecordSchema.h"
 #include "controls/ControlFactory.h"
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ProjectFile.h"
 #include "model/StreamError.h"
 #include "model/VoStream.h"
@@ -130,7 +130,7 @@ void WriteObjectJson(TVoStream& s, const QJsonObject& object, QWidget* surface, 
 
 } // namespace
 
-QJsonObject ProjectToJson(TProjectDocument& document, int bodyVersion)
+QJsonObject ProjectToJson(TWindowlessProject& document, int bodyVersion)
 {
     TMemoryStream s;
     if (!WriteProjectBody(document, s)) throw StreamError::BadData("the project cannot be written");
@@ -145,11 +145,11 @@ QJsonObject ProjectToJson(TProjectDocument& document, int bodyVersion)
     return json;
 }
 
-bool JsonToProject(const QJsonObject& json, TProjectDocument& document, QString& error)
+bool JsonToProject(const QJsonObject& json, TWindowlessProject& document, QString& error)
 {
     TMemoryStream s;
     try {
-        TProjectDocument fresh;
+        TWindowlessProject fresh;
         TMemoryStream defaults;
         if (!WriteProjectBody(fresh, defaults)) throw StreamError::BadData("no default project");
         defaults.Seek(4);

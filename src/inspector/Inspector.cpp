@@ -2,16 +2,15 @@
 #include "inspector/Inspector.h"
 
 #include "controls/WidgetControl.h"
+#include "document/DesignDocument.h"
+#include "document/Entries.h"
 #include "inspector/InspectorHost.h"
 #include "model/Cursor.h"
 #include "model/Kinds.h"
-#include "model/StudioState.h"
 #include "player/VelomniForm.h"
 
-#include <QScopedValueRollback>
-
-TInspector::TInspector(TPropertyGrid& grid, TInspectorHost& host, TVelomniForm& menu)
-    : m_grid(grid), m_host(host), m_menu(menu), m_rows(grid, host)
+TInspector::TInspector(TPropertyGrid& grid, TInspectorHost& host, TDesignDocument& document)
+    : m_grid(grid), m_host(host), m_document(document), m_menu(document.Menu()), m_rows(grid, host, document)
 {
     m_grid.OnChange = [this](int row) { ValueEditStringsChange(row); };
     m_grid.OnEditButton = [this](int row) { ValueEditEditButtonClick(row); };
@@ -20,17 +19,19 @@ TInspector::TInspector(TPropertyGrid& grid, TInspectorHost& host, TVelomniForm& 
 
 void TInspector::Fill(int currentEntry)
 {
-    const QScopedValueRollback<bool> updating(InspectorUpdating, true);
+    const TPropertyGrid::Updating updating(m_grid);
     m_rows.Clear();
     m_markers = TRowMarkers{};
     TObjectList& objects = m_menu.ObjectList();
-    m_entry = currentEntry >= 0 && currentEntry <= int(objects.size()) ? currentEntry : -1;
-    if (m_entry == 0) {
+    m_entry = currentEntry == kProjectEntry || ObjectOfEntry(currentEntry, objects) >= 0 ? currentEntry : kNoEntry;
+    if (m_entry == kProjectEntry) {
+        m_rows.SetTarget(&m_menu.Settings());
         FillProjectRows();
         FillCommonRows(nullptr);
         FillPositionRows(nullptr);
     } else if (m_entry > 0) {
-        TVoObject& entry = *objects[size_t(m_entry - 1)];
+        TVoObject& entry = *objects[size_t(ObjectOfEntry(m_entry, objects))];
+        m_rows.SetTarget(&entry);
         FillKindRows(entry);
         if (entry.ObjectType != okExplorer) FillCommonRows(&entry);
         FillPositionRows(&entry);
@@ -38,7 +39,9 @@ void TInspector::Fill(int currentEntry)
         m_rows.Add({});
     }
     if (m_entry >= 0) {
-        m_rows.SetImage(1, m_entry == 0 ? kProjectGroupImage : kFirstKindGroupImage + objects[size_t(m_entry - 1)]->ObjectType);
+        m_rows.SetImage(1, m_entry == kProjectEntry
+                               ? kProjectGroupImage
+                               : kFirstKindGroupImage + objects[size_t(ObjectOfEntry(m_entry, objects))]->ObjectType);
         const std::pair<int, int> groups[] = {{m_markers.FirstPositionRow, kPositionGroupImage},
                                               {m_markers.FirstCommonRow, kCommonGroupImage},
                                               {m_markers.FirstWindowRow, kWindowGroupImage},
@@ -81,17 +84,23 @@ void TInspector::FillCommonRows(TVoObject* entry)
     TGridRow cursorRow{QStringLiteral("Cursor"), CursorName(cursor)};
     cursorRow.readOnly = true;
     cursorRow.pickList = CursorPickList();
-    m_rows.Add(cursorRow, {[this, control, &settings](int, const QString& text) {
-                               const TCursor chosen = CursorFromName(text).value_or(crDefault);
-                               if (control)
-                                   control->SetCursor(chosen);
-                               else
-                                   settings.Cursor = chosen;
-                               m_host.ApplyEdit(ProjectChanged);
+    const std::function<TCursor()> getCursor = [control, &settings] {
+        return control ? control->Cursor() : settings.Cursor;
+    };
+    m_rows.Add(cursorRow, {[this, control, &settings, getCursor](int, const QString& text) {
+                               m_rows.Store<TCursor>(
+                                   QStringLiteral("Cursor"), getCursor,
+                                   [control, &settings](const TCursor& chosen) {
+                                       if (control)
+                                           control->SetCursor(chosen);
+                                       else
+                                           settings.Cursor = chosen;
+                                   },
+                                   CursorFromName(text).value_or(crDefault), ProjectChanged);
                            },
                            {},
                            {}});
-    m_rows.Text(QStringLiteral("Hint"), control ? control->Hint() : settings.Hint,
+    m_rows.Text(QStringLiteral("Hint"), [control, &settings] { return control ? control->Hint() : settings.Hint; },
                 [control, &settings](const QString& text) {
                     if (control)
                         control->SetHint(text);
@@ -101,9 +110,9 @@ void TInspector::FillCommonRows(TVoObject* entry)
                 ProjectChanged);
     if (!entry) return;
     const QString anyFile = QStringLiteral("All (*.*)|*.*");
-    m_rows.File(QStringLiteral("OverSound"), entry->OverSound, anyFile,
+    m_rows.File(QStringLiteral("OverSound"), [entry] { return entry->OverSound; }, anyFile,
                 [entry](const QString& text) { entry->OverSound = text; }, ProjectChanged);
-    m_rows.File(QStringLiteral("ClickSound"), entry->ClickSound, anyFile,
+    m_rows.File(QStringLiteral("ClickSound"), [entry] { return entry->ClickSound; }, anyFile,
                 [entry](const QString& text) { entry->ClickSound = text; }, ProjectChanged);
 }
 

@@ -3,6 +3,7 @@
 
 #include "inspector/RowSet.h"
 
+class TDesignDocument;
 class TInspectorHost;
 class TPropertyGrid;
 class TVelomniForm;
@@ -30,13 +31,13 @@ enum : int {
     kFirstKindGroupImage = 6,
 };
 
-// The property inspector: fills the grid with the rows of the selector's
-// current entry and routes the grid's events to the row that raised them.
-// Every edit goes straight into the menu window's settings or the
-// object's control and hands its effects to the host.
+// The property inspector: fills the grid with the rows of the current
+// entry and routes the grid's events to the row that raised them. Every
+// edit is a step of the design document, which applies it to the menu
+// window's settings or the object's control.
 class TInspector {
 public:
-    TInspector(TPropertyGrid& grid, TInspectorHost& host, TVelomniForm& menu);
+    TInspector(TPropertyGrid& grid, TInspectorHost& host, TDesignDocument& document);
 
     // Rebuilds the rows: the project for entry 0, object entry - 1 above
     // that, one empty row for none (-1).
@@ -58,6 +59,7 @@ private:
 
     TPropertyGrid& m_grid;
     TInspectorHost& m_host;
+    TDesignDocument& m_document;
     TVelomniForm& m_menu;
     TRowSet m_rows;
     TRowMarkers m_markers;

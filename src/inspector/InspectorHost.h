@@ -2,19 +2,17 @@
 #pragma once
 
 #include "model/Color.h"
-#include "model/EditEffects.h"
 
 #include <QString>
 
 class QWidget;
 class TPicture;
 
-// What the property inspector needs of the studio: the one place that
-// applies an edit's effects, and the editor dialogs, which live above it.
+// What the property inspector needs of the studio: the editor dialogs,
+// which live above it.
 class TInspectorHost {
 public:
     virtual ~TInspectorHost() = default;
-    virtual void ApplyEdit(EditEffects effects) = 0;
     // Each true only when the user confirmed a change; the value is then
     // the new one.
     virtual bool SelectColor(TColor& color) = 0;

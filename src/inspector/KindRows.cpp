@@ -56,9 +56,8 @@ void LongTextRow(TRowSet& rows, Get get, Set set)
                     [&rows, get, set](int row) {
                         QString text = get();
                         if (!rows.Host().EditText(text)) return;
-                        set(text);
+                        rows.Store<QString>(QStringLiteral("Text"), get, set, text, kStored);
                         rows.Grid().SetValue(row, LongTextMarker(text));
-                        rows.Host().ApplyEdit(kStored);
                     },
                     {}});
 }
@@ -67,18 +66,18 @@ void LongTextRow(TRowSet& rows, Get get, Set set)
 template <class Panel>
 void PanelRows(TRowSet& rows, Panel* panel)
 {
-    rows.Bool(QStringLiteral("WordWrap"), panel->WordWrap(), [panel](bool on) { panel->SetWordWrap(on); }, kStored);
-    rows.List(QStringLiteral("ScrollBar"), kScrollBarsTable, panel->ScrollBars(),
+    rows.Bool(QStringLiteral("WordWrap"), [panel] { return panel->WordWrap(); }, [panel](bool on) { panel->SetWordWrap(on); }, kStored);
+    rows.List(QStringLiteral("ScrollBar"), kScrollBarsTable, [panel] { return int(panel->ScrollBars()); },
               [panel](int code) { panel->SetScrollBars(quint8(code)); }, kStored);
     rows.Color(QStringLiteral("BackColor"), [panel] { return panel->Color(); },
                [panel](TColor color) { panel->SetColor(color); }, kStored);
-    rows.Bool(QStringLiteral("Border"), panel->BorderStyle() != 0,
+    rows.Bool(QStringLiteral("Border"), [panel] { return panel->BorderStyle() != 0; },
               [panel](bool on) { panel->SetBorderStyle(on ? 1 : 0); }, kStored);
 }
 
 void ButtonRows(TRowSet& rows, TVoImageButton* b)
 {
-    rows.Text(QStringLiteral("Caption"), b->Caption(), [b](const QString& text) { b->SetCaption(text); }, kStored);
+    rows.Text(QStringLiteral("Caption"), [b] { return b->Caption(); }, [b](const QString& text) { b->SetCaption(text); }, kStored);
     rows.FontAndColor(QStringLiteral("NormalFont"), QStringLiteral("NormalFontColor"),
                       [b] { return b->NormalFont(); }, [b](const TVoFont& font) { b->SetNormalFont(font); },
                       kStored);
@@ -90,7 +89,7 @@ void ButtonRows(TRowSet& rows, TVoImageButton* b)
                       ProjectChanged);
     rows.Picture(QStringLiteral("MouseOverImage"), [b] { return b->MouseOverImage(); },
                  [b](const TPicture& picture) { b->SetMouseOverImage(picture); }, ProjectChanged);
-    rows.List(QStringLiteral("ButtonStyle"), kButtonStyleTable, b->ButtonStyle(),
+    rows.List(QStringLiteral("ButtonStyle"), kButtonStyleTable, [b] { return int(b->ButtonStyle()); },
               [b](int code) { b->SetButtonStyle(quint8(code)); }, kStored);
     rows.Number(
         QStringLiteral("Margin"), [b] { return b->Margin(); }, 0,
@@ -106,9 +105,9 @@ void ButtonRows(TRowSet& rows, TVoImageButton* b)
             return b->Spacing();
         },
         kStored);
-    rows.List(QStringLiteral("ImageLayout"), kImageLayoutTable, b->ImageLayout(),
+    rows.List(QStringLiteral("ImageLayout"), kImageLayoutTable, [b] { return int(b->ImageLayout()); },
               [b](int code) { b->SetImageLayout(quint8(code)); }, kStored);
-    rows.Bool(QStringLiteral("DownSlide"), b->DownSlide(), [b](bool on) { b->SetDownSlide(on); }, kStored);
+    rows.Bool(QStringLiteral("DownSlide"), [b] { return b->DownSlide(); }, [b](bool on) { b->SetDownSlide(on); }, kStored);
 }
 
 void ImageRows(TRowSet& rows, TVoImage* image)
@@ -120,12 +119,13 @@ void ImageRows(TRowSet& rows, TVoImage* image)
     style.pickList = {QStringLiteral("Normal"), QStringLiteral("Center"), QStringLiteral("Stretch"),
                       QStringLiteral("AutoSize")};
     rows.Add(style, {[&rows, image](int, const QString& text) {
-                         ApplyImageStyle(*image, text);
-                         rows.Host().ApplyEdit(kStored);
+                         rows.Store<QString>(
+                             QStringLiteral("ImageStyle"), [image] { return ImageStyleText(*image); },
+                             [image](const QString& chosen) { ApplyImageStyle(*image, chosen); }, text, kStored);
                      },
                      {},
                      {}});
-    rows.Bool(QStringLiteral("Transparent"), image->Transparent(), [image](bool on) { image->SetTransparent(on); },
+    rows.Bool(QStringLiteral("Transparent"), [image] { return image->Transparent(); }, [image](bool on) { image->SetTransparent(on); },
               kStored);
 }
 
@@ -134,13 +134,13 @@ void TextRows(TRowSet& rows, TVoSimpleText* t)
     LongTextRow(rows, [t] { return t->Caption(); }, [t](const QString& text) { t->SetCaption(text); });
     rows.FontAndColor(QStringLiteral("Font"), QStringLiteral("FontColor"), [t] { return t->Font(); },
                       [t](const TVoFont& font) { t->SetFont(font); }, kStored);
-    rows.List(QStringLiteral("Alignment"), kAlignmentTable, t->Alignment(),
+    rows.List(QStringLiteral("Alignment"), kAlignmentTable, [t] { return int(t->Alignment()); },
               [t](int code) { t->SetAlignment(quint8(code)); }, kStored);
-    rows.List(QStringLiteral("Layout"), kTextLayoutTable, t->Layout(), [t](int code) { t->SetLayout(quint8(code)); },
+    rows.List(QStringLiteral("Layout"), kTextLayoutTable, [t] { return int(t->Layout()); }, [t](int code) { t->SetLayout(quint8(code)); },
               kStored);
     rows.Color(QStringLiteral("BackColor"), [t] { return t->Color(); }, [t](TColor color) { t->SetColor(color); },
                kStored);
-    rows.Bool(QStringLiteral("Transparent"), t->Transparent(), [t](bool on) { t->SetTransparent(on); }, kStored);
+    rows.Bool(QStringLiteral("Transparent"), [t] { return t->Transparent(); }, [t](bool on) { t->SetTransparent(on); }, kStored);
 }
 
 void TextBoxRows(TRowSet& rows, TVoTextBox* box)
@@ -148,7 +148,7 @@ void TextBoxRows(TRowSet& rows, TVoTextBox* box)
     LongTextRow(rows, [box] { return box->Text(); }, [box](const QString& text) { box->SetText(text); });
     rows.FontAndColor(QStringLiteral("Font"), QStringLiteral("FontColor"), [box] { return box->Font(); },
                       [box](const TVoFont& font) { box->SetFont(font); }, kStored);
-    rows.List(QStringLiteral("Alignment"), kAlignmentTable, box->Alignment(),
+    rows.List(QStringLiteral("Alignment"), kAlignmentTable, [box] { return int(box->Alignment()); },
               [box](int code) { box->SetAlignment(quint8(code)); }, kStored);
     PanelRows(rows, box);
 }
@@ -156,14 +156,14 @@ void TextBoxRows(TRowSet& rows, TVoTextBox* box)
 void RichTextRows(TRowSet& rows, TVoRichText* rich)
 {
     // The studio stores the name only; it does not load the file.
-    rows.File(QStringLiteral("FileName"), rich->FileName(), QStringLiteral("Rich Text (*.rtf)|*.rtf"),
+    rows.File(QStringLiteral("FileName"), [rich] { return rich->FileName(); }, QStringLiteral("Rich Text (*.rtf)|*.rtf"),
               [rich](const QString& text) { rich->SetFileName(text); }, ProjectChanged);
     PanelRows(rows, rich);
 }
 
 void BrowserRows(TRowSet& rows, TVoBrowser* browser)
 {
-    rows.File(QStringLiteral("Website,FileName"), browser->Address(), QStringLiteral("All (*.*)|*.*"),
+    rows.File(QStringLiteral("Website,FileName"), [browser] { return browser->Address(); }, QStringLiteral("All (*.*)|*.*"),
               [browser](const QString& text) { browser->SetAddress(text); }, ProjectChanged);
 }
 
@@ -172,7 +172,7 @@ void BrowserRows(TRowSet& rows, TVoBrowser* browser)
 void TInspector::FillKindRows(TVoObject& entry)
 {
     TVoObject* object = &entry;
-    m_rows.Text(QStringLiteral("Name"), entry.Name, [object](const QString& text) { object->Name = text; },
+    m_rows.Text(QStringLiteral("Name"), [object] { return object->Name; }, [object](const QString& text) { object->Name = text; },
                 SelectorRepaint | ProjectChanged);
     TVoControl* control = entry.Control.get();
     if (auto* button = dynamic_cast<TVoImageButton*>(control))

@@ -45,40 +45,42 @@ void TInspector::FillProjectRows()
     TRowSet& rows = m_rows;
     constexpr EditEffects kBackground = BackgroundRedraw | ProjectChanged | CanvasRedraw;
 
-    rows.Text(QStringLiteral("ApplicationTitle"), s.ApplicationTitle,
+    rows.Text(QStringLiteral("ApplicationTitle"), [&s] { return s.ApplicationTitle; },
               [&s](const QString& text) { s.ApplicationTitle = text; }, SelectorRepaint | ProjectChanged);
     rows.Add({QStringLiteral("CDIcon"), kDiscIconText, RowEdit::Ellipsis, true},
              {{}, [&host](int) { ChooseDiscIcon(host.DialogParent()); }, {}});
-    rows.Text(QStringLiteral("CDLabel"), s.CDLabel, [&s](const QString& text) { s.CDLabel = text; }, ProjectChanged);
+    rows.Text(QStringLiteral("CDLabel"), [&s] { return s.CDLabel; }, [&s](const QString& text) { s.CDLabel = text; }, ProjectChanged);
 
     m_markers.FirstSplashRow = rows.Next();
     rows.Picture(QStringLiteral("SplashScreenImage"), [&s] { return s.SplashScreenImage; },
                  [&s](const TPicture& picture) { s.SplashScreenImage = picture; }, ProjectChanged);
     TGridRow time{QStringLiteral("SplashScreenTime(s)"), QString::number(s.SplashScreenTime)};
     for (int seconds = 1; seconds <= 15; ++seconds) time.pickList << QString::number(seconds);
-    rows.Add(time, {[&s, &host, list = time.pickList](int, const QString& text) {
-                        if (list.contains(text)) s.SplashScreenTime = text.toInt();
-                        host.ApplyEdit(ProjectChanged);
+    rows.Add(time, {[&s, &rows, list = time.pickList](int, const QString& text) {
+                        if (!list.contains(text)) return;
+                        rows.Store<int>(
+                            QStringLiteral("SplashScreenTime(s)"), [&s] { return int(s.SplashScreenTime); },
+                            [&s](const int& seconds) { s.SplashScreenTime = seconds; }, text.toInt(), ProjectChanged);
                     },
                     {},
                     {}});
 
     m_markers.FirstBackdropRow = rows.Next();
-    rows.Bool(QStringLiteral("FullScreenBack"), s.FullScreenBack, [&s](bool on) { s.FullScreenBack = on; },
+    rows.Bool(QStringLiteral("FullScreenBack"), [&s] { return s.FullScreenBack; }, [&s](bool on) { s.FullScreenBack = on; },
               ProjectChanged);
     rows.Color(QStringLiteral("FullScreenBackColor"), [&s] { return s.FullScreenBackColor; },
                [&s](TColor color) { s.FullScreenBackColor = color; }, ProjectChanged);
-    rows.List(QStringLiteral("FullScreenBackGradientStyle"), kGradientStyleTable, s.FullScreenBackGradientStyle,
+    rows.List(QStringLiteral("FullScreenBackGradientStyle"), kGradientStyleTable, [&s] { return int(s.FullScreenBackGradientStyle); },
               [&s](int code) { s.FullScreenBackGradientStyle = quint8(code); }, ProjectChanged);
     rows.Color(QStringLiteral("FullScreenBackGradientColor"), [&s] { return s.FullScreenBackGradientColor; },
                [&s](TColor color) { s.FullScreenBackGradientColor = color; }, ProjectChanged);
     rows.Picture(QStringLiteral("FullScreenBackImage"), [&s] { return s.FullScreenBackImage; },
                  [&s](const TPicture& picture) { s.FullScreenBackImage = picture; }, ProjectChanged);
-    rows.List(QStringLiteral("FullScreenBackImageStyle"), kImageStyleTable, s.FullScreenBackImageStyle,
+    rows.List(QStringLiteral("FullScreenBackImageStyle"), kImageStyleTable, [&s] { return int(s.FullScreenBackImageStyle); },
               [&s](int code) { s.FullScreenBackImageStyle = quint8(code); }, ProjectChanged);
 
     m_markers.FirstWindowRow = rows.Next();
-    rows.Text(QStringLiteral("FormCaption"), s.FormCaption, [&s](const QString& text) { s.FormCaption = text; },
+    rows.Text(QStringLiteral("FormCaption"), [&s] { return s.FormCaption; }, [&s](const QString& text) { s.FormCaption = text; },
               ProjectChanged | FrameSync);
     rows.Add({QStringLiteral("FormIcon"), FormIconText(s.FormIcon), RowEdit::Ellipsis, true},
              {{},
@@ -88,36 +90,39 @@ void TInspector::FillProjectRows()
                   TPicture holder = s.FormIcon;
                   if (!holder.Graphic()) holder.SetGraphic(NewGraphic(GraphicKind::Icon));
                   if (!host.EditPicture(holder, true)) return;
-                  menu.SetWindowIcon(holder);
+                  rows.Store<TPicture>(
+                      QStringLiteral("FormIcon"), [&s] { return s.FormIcon; },
+                      [&menu](const TPicture& icon) { menu.SetWindowIcon(icon); }, holder, ProjectChanged | FrameSync);
                   rows.Grid().SetValue(row, FormIconText(s.FormIcon));
-                  host.ApplyEdit(ProjectChanged | FrameSync);
               },
               {}});
-    rows.List(QStringLiteral("FormPosition"), kFormPositionTable, s.FormPosition,
+    rows.List(QStringLiteral("FormPosition"), kFormPositionTable, [&s] { return int(s.FormPosition); },
               [&s](int code) { s.FormPosition = quint8(code); }, ProjectChanged);
     TGridRow border{QStringLiteral("BorderStyle"), BorderText(s.BorderStyle, s.BorderIcons)};
     border.readOnly = true;
     border.pickList = BorderPickList();
-    rows.Add(border, {[&s, &host](int, const QString& text) {
-                          if (const auto choice = BorderFromText(text)) {
-                              s.BorderIcons = choice->borderIcons;
-                              s.BorderStyle = choice->borderStyle;
-                          }
-                          host.ApplyEdit(ProjectChanged | FrameSync);
+    rows.Add(border, {[&s, &rows](int, const QString& text) {
+                          const auto choice = BorderFromText(text);
+                          if (!choice) return;
+                          using Border = std::pair<quint8, quint8>;
+                          rows.Store<Border>(
+                              QStringLiteral("BorderStyle"), [&s] { return Border(s.BorderStyle, s.BorderIcons); },
+                              [&s](const Border& border) { std::tie(s.BorderStyle, s.BorderIcons) = border; },
+                              Border(choice->borderStyle, choice->borderIcons), ProjectChanged | FrameSync);
                       },
                       {},
                       {}});
     rows.Color(QStringLiteral("BackColor"), [&s] { return s.BackColor; },
                [&s](TColor color) { s.BackColor = color; }, kBackground);
-    rows.List(QStringLiteral("GradientStyle"), kGradientStyleTable, s.GradientStyle,
+    rows.List(QStringLiteral("GradientStyle"), kGradientStyleTable, [&s] { return int(s.GradientStyle); },
               [&s](int code) { s.GradientStyle = quint8(code); }, kBackground);
     rows.Color(QStringLiteral("GradientColor"), [&s] { return s.GradientColor; },
                [&s](TColor color) { s.GradientColor = color; }, kBackground);
     rows.Picture(QStringLiteral("BackImage"), [&s] { return s.BackImage; },
                  [&s](const TPicture& picture) { s.BackImage = picture; }, kBackground);
-    rows.List(QStringLiteral("BackImageStyle"), kImageStyleTable, s.BackImageStyle,
+    rows.List(QStringLiteral("BackImageStyle"), kImageStyleTable, [&s] { return int(s.BackImageStyle); },
               [&s](int code) { s.BackImageStyle = quint8(code); }, kBackground);
-    rows.Bool(QStringLiteral("Transparent"), s.Transparent, [&s](bool on) { s.Transparent = on; }, ProjectChanged);
+    rows.Bool(QStringLiteral("Transparent"), [&s] { return s.Transparent; }, [&s](bool on) { s.Transparent = on; }, ProjectChanged);
     rows.Color(QStringLiteral("TransparentColor"), [&s] { return s.TransparentColor; },
                [&s](TColor color) { s.TransparentColor = color; }, ProjectChanged | CanvasRedraw);
 }

@@ -2,7 +2,6 @@
 #include "inspector/PropertyGrid.h"
 
 #include "inspector/PropertyGridPainter.h"
-#include "model/StudioState.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -101,7 +100,7 @@ TPropertyGrid::~TPropertyGrid() = default;
 
 bool TPropertyGrid::Quiet() const
 {
-    return InspectorUpdating;
+    return m_updating;
 }
 
 void TPropertyGrid::ClearRows()

@@ -79,7 +79,20 @@ public:
     // the ellipsis button.
     void DoubleClickValue();
 
-    // Events, by row number; none fires while InspectorUpdating is set.
+    // While one of these lives the grid is being refilled: no event fires.
+    class Updating {
+    public:
+        explicit Updating(TPropertyGrid& grid) : m_grid(grid), m_was(grid.m_updating) { grid.m_updating = true; }
+        ~Updating() { m_grid.m_updating = m_was; }
+        Updating(const Updating&) = delete;
+        Updating& operator=(const Updating&) = delete;
+
+    private:
+        TPropertyGrid& m_grid;
+        bool m_was;
+    };
+
+    // Events, by row number; none fires while the grid is being refilled.
     std::function<void(int row)> OnChange;
     std::function<void(int row)> OnEditButton;
     // False when the value was rejected.
@@ -102,4 +115,5 @@ private:
     bool m_typed = false;      // the current cell was typed into since entered
     bool m_validating = false;
     bool m_inDropList = false;
+    bool m_updating = false;
 };

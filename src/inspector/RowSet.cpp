@@ -49,34 +49,34 @@ void TRowSet::SetImage(int row, int image)
     m_grid.SetRowImage(row, image);
 }
 
-int TRowSet::Text(const QString& key, const QString& value, std::function<void(const QString&)> set,
+int TRowSet::Text(const QString& key, std::function<QString()> get, std::function<void(const QString&)> set,
                   EditEffects effects)
 {
-    return Add({key, value}, {[this, set, effects](int, const QString& text) {
-                                  set(text);
-                                  m_host.ApplyEdit(effects);
+    const QString value = get();
+    return Add({key, value}, {[this, key, get, set, effects](int, const QString& text) {
+                                  Store<QString>(key, get, set, text, effects, true);
                               },
                               {},
                               {}});
 }
 
-int TRowSet::List(const QString& key, const TCodeTable& table, int code, std::function<void(int)> set,
-                  EditEffects effects)
+int TRowSet::List(const QString& key, const TCodeTable& table, std::function<int()> get,
+                  std::function<void(int)> set, EditEffects effects)
 {
-    TGridRow look{key, CodeText(table, code)};
+    TGridRow look{key, CodeText(table, get())};
     look.readOnly = true;
     look.pickList = PickList(table);
-    return Add(look, {[this, &table, set, effects](int, const QString& text) {
-                          if (const auto chosen = CodeOfText(table, text)) set(*chosen);
-                          m_host.ApplyEdit(effects);
+    return Add(look, {[this, key, &table, get, set, effects](int, const QString& text) {
+                          if (const auto chosen = CodeOfText(table, text))
+                              Store<int>(key, get, [set](const int& code) { set(code); }, *chosen, effects);
                       },
                       {},
                       {}});
 }
 
-int TRowSet::Bool(const QString& key, bool value, std::function<void(bool)> set, EditEffects effects)
+int TRowSet::Bool(const QString& key, std::function<bool()> get, std::function<void(bool)> set, EditEffects effects)
 {
-    return List(key, kBoolTable, value ? 1 : 0, [set](int code) { set(code != 0); }, effects);
+    return List(key, kBoolTable, [get] { return get() ? 1 : 0; }, [set](int code) { set(code != 0); }, effects);
 }
 
 int TRowSet::Color(const QString& key, std::function<TColor()> get, std::function<void(TColor)> set,
@@ -86,12 +86,11 @@ int TRowSet::Color(const QString& key, std::function<TColor()> get, std::functio
     look.look = CellLook::Color;
     look.color = get;
     return Add(look, {{},
-                      [this, get, set, effects](int row) {
+                      [this, key, get, set, effects](int row) {
                           TColor color = get();
                           if (!m_host.SelectColor(color)) return;
-                          set(color);
+                          Store<TColor>(key, get, [set](const TColor& c) { set(c); }, color, effects);
                           m_grid.SetValue(row, ColorName(color));
-                          m_host.ApplyEdit(effects);
                       },
                       {}});
 }
@@ -103,13 +102,12 @@ int TRowSet::FontAndColor(const QString& fontKey, const QString& colorKey, std::
     look.look = CellLook::Font;
     look.font = get;
     const int row = Add(look, {{},
-                               [this, get, set, effects](int row) {
+                               [this, fontKey, get, set, effects](int row) {
                                    TVoFont font = get();
                                    if (!EditFont(font, m_host.DialogParent())) return;
-                                   set(font);
+                                   Store<TVoFont>(fontKey, get, set, font, effects);
                                    m_grid.SetValue(row, font.Name);
                                    m_grid.SetValue(row + 1, ColorName(font.Color));
-                                   m_host.ApplyEdit(effects);
                                },
                                {}});
     Color(
@@ -126,26 +124,22 @@ int TRowSet::FontAndColor(const QString& fontKey, const QString& colorKey, std::
 int TRowSet::Picture(const QString& key, std::function<TPicture()> get, std::function<void(const TPicture&)> set,
                      EditEffects effects)
 {
-    return Add({key, PictureText(get()), RowEdit::Ellipsis, true}, {{},
-                                                                   [this, get, set, effects](int row) {
-                                                                       TPicture picture = get();
-                                                                       if (!m_host.EditPicture(picture, false))
-                                                                           return;
-                                                                       set(picture);
-                                                                       m_grid.SetValue(row, PictureText(picture));
-                                                                       m_host.ApplyEdit(effects);
-                                                                   },
-                                                                   {}});
+    auto edit = [this, key, get, set, effects](int row) {
+        TPicture picture = get();
+        if (!m_host.EditPicture(picture, false)) return;
+        Store<TPicture>(key, get, set, picture, effects);
+        m_grid.SetValue(row, PictureText(picture));
+    };
+    return Add({key, PictureText(get()), RowEdit::Ellipsis, true}, {{}, edit, {}});
 }
 
-int TRowSet::File(const QString& key, const QString& value, const QString& filter,
+int TRowSet::File(const QString& key, std::function<QString()> get, const QString& filter,
                   std::function<void(const QString&)> set, EditEffects effects)
 {
     // The chosen path goes into the cell, whose change event stores it.
-    return Add({key, value, RowEdit::Ellipsis},
-               {[this, set, effects](int, const QString& text) {
-                    set(text);
-                    m_host.ApplyEdit(effects);
+    return Add({key, get(), RowEdit::Ellipsis},
+               {[this, key, get, set, effects](int, const QString& text) {
+                    Store<QString>(key, get, set, text, effects, true);
                 },
                 [this, filter](int row) {
                     if (const auto path = ChooseProjectFile(m_grid.Value(row), filter, m_host.DialogParent()))
@@ -157,7 +151,7 @@ int TRowSet::File(const QString& key, const QString& value, const QString& filte
 int TRowSet::Number(const QString& key, std::function<int()> get, std::optional<qint32> minimum,
                     std::function<int(int)> set, EditEffects effects, bool showStoredWhenEqual)
 {
-    auto validate = [this, get, minimum, set, effects, showStoredWhenEqual](int row, const QString& text) {
+    auto validate = [this, key, get, minimum, set, effects, showStoredWhenEqual](int row, const QString& text) {
         const auto value = ReadNumberCell(text, minimum);
         if (!value) {
             m_grid.ShowValue(row, QString::number(get()));
@@ -167,8 +161,8 @@ int TRowSet::Number(const QString& key, std::function<int()> get, std::optional<
             if (showStoredWhenEqual) m_grid.ShowValue(row, QString::number(get()));
             return true;
         }
-        m_grid.ShowValue(row, QString::number(set(*value)));
-        m_host.ApplyEdit(effects);
+        Store<int>(key, get, [set](const int& v) { set(v); }, *value, effects);
+        m_grid.ShowValue(row, QString::number(get()));
         return true;
     };
     return Add({key, QString::number(get())}, {{}, {}, validate});

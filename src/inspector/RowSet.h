@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "document/PropertyCommand.h"
 #include "inspector/PropertyGrid.h"
 #include "inspector/ValueTexts.h"
 #include "model/EditEffects.h"
@@ -21,10 +22,25 @@ struct TPropertyRow {
 };
 
 // Builds a row set into the grid: each row is appended with its look and
-// what it does, so row n of the grid is entry n - 1 of Rows().
+// what it does, so row n of the grid is entry n - 1 of Rows(). Every
+// value a row stores is one step of the design document, named after the
+// row's key; the row's getter gives the value before.
 class TRowSet {
 public:
-    TRowSet(TPropertyGrid& grid, TInspectorHost& host) : m_grid(grid), m_host(host) {}
+    TRowSet(TPropertyGrid& grid, TInspectorHost& host, TDesignDocument& document)
+        : m_grid(grid), m_host(host), m_document(document)
+    {
+    }
+    // The object (or the project settings) the rows now belong to.
+    void SetTarget(const void* target) { m_target = target; }
+    // Stores a value of the target as one document step; typed text of one
+    // row merges into the step before it.
+    template <class T>
+    void Store(const QString& key, const std::function<T()>& get, std::function<void(const T&)> set, const T& value,
+               EditEffects effects, bool typing = false)
+    {
+        EditProperty<T>(m_document, key, m_target, get, std::move(set), value, effects, typing);
+    }
 
     // No rows, in the grid and here.
     void Clear()
@@ -37,12 +53,13 @@ public:
     int Add(TGridRow look, TPropertyRow actions = {});
 
     // A typed text stored on every keystroke.
-    int Text(const QString& key, const QString& value, std::function<void(const QString&)> set, EditEffects effects);
-    // A read-only list of an enumeration; the effects apply whether or not
-    // the text matched an entry.
-    int List(const QString& key, const TCodeTable& table, int code, std::function<void(int)> set,
+    int Text(const QString& key, std::function<QString()> get, std::function<void(const QString&)> set,
              EditEffects effects);
-    int Bool(const QString& key, bool value, std::function<void(bool)> set, EditEffects effects);
+    // A read-only list of an enumeration; a text matching no entry stores
+    // nothing.
+    int List(const QString& key, const TCodeTable& table, std::function<int()> get, std::function<void(int)> set,
+             EditEffects effects);
+    int Bool(const QString& key, std::function<bool()> get, std::function<void(bool)> set, EditEffects effects);
     // A colour chosen in the colour dialog.
     int Color(const QString& key, std::function<TColor()> get, std::function<void(TColor)> set,
               EditEffects effects);
@@ -53,7 +70,7 @@ public:
     int Picture(const QString& key, std::function<TPicture()> get, std::function<void(const TPicture&)> set,
                 EditEffects effects);
     // A project file, typed or chosen through the project file chooser.
-    int File(const QString& key, const QString& value, const QString& filter,
+    int File(const QString& key, std::function<QString()> get, const QString& filter,
              std::function<void(const QString&)> set, EditEffects effects);
     // A whole number applied when the cell is left: the stored value, the
     // minimum, and a setter giving the value that was stored. A typed value
@@ -65,10 +82,13 @@ public:
     std::vector<TPropertyRow>& Rows() { return m_rows; }
     TPropertyGrid& Grid() { return m_grid; }
     TInspectorHost& Host() { return m_host; }
+    TDesignDocument& Document() { return m_document; }
 
 private:
     TPropertyGrid& m_grid;
     TInspectorHost& m_host;
+    TDesignDocument& m_document;
+    const void* m_target = nullptr;
     std::vector<TPropertyRow> m_rows;
 };
 

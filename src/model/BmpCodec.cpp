@@ -5,30 +5,12 @@
 #include <QImageWriter>
 
 #include "model/GraphicLimits.h"
+#include "model/LittleEndian.h"
 #include "model/StreamError.h"
 
 namespace {
 
 constexpr qsizetype kFileHeaderSize = 14;
-
-quint16 U16(const QByteArray& bytes, qsizetype at)
-{
-    if (at < 0 || at + 2 > bytes.size()) throw StreamError::Truncated("BMP header ends early");
-    const auto* p = reinterpret_cast<const uchar*>(bytes.constData()) + at;
-    return quint16(p[0] | (p[1] << 8));
-}
-
-quint32 U32(const QByteArray& bytes, qsizetype at)
-{
-    if (at < 0 || at + 4 > bytes.size()) throw StreamError::Truncated("BMP header ends early");
-    const auto* p = reinterpret_cast<const uchar*>(bytes.constData()) + at;
-    return quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24);
-}
-
-qint32 I32(const QByteArray& bytes, qsizetype at)
-{
-    return qint32(U32(bytes, at));
-}
 
 bool KnownInfoHeaderSize(quint32 size)
 {
@@ -54,9 +36,9 @@ QSize CheckBmp(const QByteArray& bytes)
 {
     if (bytes.size() < 2) throw StreamError::Truncated("BMP file header ends early");
     if (bytes[0] != 'B' || bytes[1] != 'M') throw StreamError::BadData("not a BMP file");
-    const quint32 pixelOffset = U32(bytes, 10);
+    const quint32 pixelOffset = LeU32(bytes, 10);
 
-    const quint32 infoSize = U32(bytes, kFileHeaderSize);
+    const quint32 infoSize = LeU32(bytes, kFileHeaderSize);
     if (!KnownInfoHeaderSize(infoSize)) throw StreamError::BadData("unknown BMP info header");
     if (kFileHeaderSize + qsizetype(infoSize) > bytes.size())
         throw StreamError::Truncated("BMP info header ends early");
@@ -67,16 +49,16 @@ QSize CheckBmp(const QByteArray& bytes)
     quint16 bitCount = 0;
     quint32 compression = Rgb;
     if (infoSize == 12) {
-        width = U16(bytes, 18);
-        height = U16(bytes, 20);
-        planes = U16(bytes, 22);
-        bitCount = U16(bytes, 24);
+        width = LeU16(bytes, 18);
+        height = LeU16(bytes, 20);
+        planes = LeU16(bytes, 22);
+        bitCount = LeU16(bytes, 24);
     } else {
-        width = I32(bytes, 18);
-        height = I32(bytes, 22);
-        planes = U16(bytes, 26);
-        bitCount = U16(bytes, 28);
-        compression = U32(bytes, 30);
+        width = LeI32(bytes, 18);
+        height = LeI32(bytes, 22);
+        planes = LeU16(bytes, 26);
+        bitCount = LeU16(bytes, 28);
+        compression = LeU32(bytes, 30);
     }
     // A negative height marks rows stored top row first.
     if (height < 0) height = -height;

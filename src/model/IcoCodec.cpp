@@ -6,6 +6,7 @@
 #include <QImageWriter>
 
 #include "model/GraphicLimits.h"
+#include "model/LittleEndian.h"
 #include "model/StreamError.h"
 
 namespace {
@@ -14,22 +15,6 @@ constexpr qsizetype kDirHeaderSize = 6;
 constexpr qsizetype kEntrySize = 16;
 constexpr int kMaxIconSide = 256;
 
-quint32 U8(const QByteArray& bytes, qsizetype at)
-{
-    if (at < 0 || at >= bytes.size()) throw StreamError::Truncated("icon ends early");
-    return uchar(bytes[at]);
-}
-
-quint32 U16(const QByteArray& bytes, qsizetype at)
-{
-    return U8(bytes, at) | (U8(bytes, at + 1) << 8);
-}
-
-quint32 U32(const QByteArray& bytes, qsizetype at)
-{
-    return U16(bytes, at) | (U16(bytes, at + 2) << 16);
-}
-
 // Checks the pixel size an entry's own image header claims: a PNG's IHDR or
 // a BITMAPINFOHEADER whose height counts the AND mask as well.
 void CheckEmbeddedSize(const QByteArray& bytes, qsizetype offset)
@@ -37,14 +22,14 @@ void CheckEmbeddedSize(const QByteArray& bytes, qsizetype offset)
     static const char kPngSignature[] = "\x89PNG\r\n\x1a\n";
     if (bytes.mid(offset, 8) == QByteArray(kPngSignature, 8)) {
         auto be32 = [&](qsizetype at) {
-            return (U8(bytes, at) << 24) | (U8(bytes, at + 1) << 16) | (U8(bytes, at + 2) << 8) |
-                   U8(bytes, at + 3);
+            return (LeU8(bytes, at) << 24) | (LeU8(bytes, at + 1) << 16) | (LeU8(bytes, at + 2) << 8) |
+                   LeU8(bytes, at + 3);
         };
         CheckPictureSize(be32(offset + 16), be32(offset + 20));
         return;
     }
-    const qint64 width = qint32(U32(bytes, offset + 4));
-    const qint64 height = qint32(U32(bytes, offset + 8));
+    const qint64 width = qint32(LeU32(bytes, offset + 4));
+    const qint64 height = qint32(LeU32(bytes, offset + 8));
     CheckPictureSize(width, height / 2);
 }
 
@@ -52,26 +37,26 @@ void CheckEmbeddedSize(const QByteArray& bytes, qsizetype offset)
 
 QSize CheckIco(const QByteArray& bytes)
 {
-    if (U16(bytes, 0) != 0) throw StreamError::BadData("not an icon file");
-    if (U16(bytes, 2) != 1) throw StreamError::BadData("not an icon file");
-    const quint32 count = U16(bytes, 4);
+    if (LeU16(bytes, 0) != 0) throw StreamError::BadData("not an icon file");
+    if (LeU16(bytes, 2) != 1) throw StreamError::BadData("not an icon file");
+    const quint32 count = LeU16(bytes, 4);
     if (count == 0) throw StreamError::BadData("icon has no images");
     const qint64 dirEnd = kDirHeaderSize + qint64(count) * kEntrySize;
     if (dirEnd > bytes.size()) throw StreamError::Truncated("icon directory ends early");
 
     for (quint32 i = 0; i < count; ++i) {
         const qsizetype entry = kDirHeaderSize + qsizetype(i) * kEntrySize;
-        const qint64 size = U32(bytes, entry + 8);
-        const qint64 offset = U32(bytes, entry + 12);
+        const qint64 size = LeU32(bytes, entry + 8);
+        const qint64 offset = LeU32(bytes, entry + 12);
         if (size == 0) throw StreamError::BadData("icon image is empty");
         if (offset < dirEnd) throw StreamError::BadData("icon image overlaps the directory");
         if (offset + size > bytes.size()) throw StreamError::Truncated("icon image ends early");
     }
 
     // A stored 0 stands for 256, which a byte cannot hold.
-    const int width = U8(bytes, kDirHeaderSize) ? int(U8(bytes, kDirHeaderSize)) : kMaxIconSide;
+    const int width = LeU8(bytes, kDirHeaderSize) ? int(LeU8(bytes, kDirHeaderSize)) : kMaxIconSide;
     const int height =
-        U8(bytes, kDirHeaderSize + 1) ? int(U8(bytes, kDirHeaderSize + 1)) : kMaxIconSide;
+        LeU8(bytes, kDirHeaderSize + 1) ? int(LeU8(bytes, kDirHeaderSize + 1)) : kMaxIconSide;
     CheckPictureSize(width, height);
     return QSize(width, height);
 }
@@ -82,7 +67,7 @@ QImage DecodeIco(const QByteArray& bytes)
         CheckIco(bytes);
         // The directory's byte sizes are at most 256, but the image stored in
         // the entry carries its own size, which is what the reader allocates.
-        CheckEmbeddedSize(bytes, U32(bytes, kDirHeaderSize + 12));
+        CheckEmbeddedSize(bytes, LeU32(bytes, kDirHeaderSize + 12));
     } catch (const StreamError&) {
         return QImage();
     }

@@ -17,6 +17,7 @@
 #include <libwmf/svg.h>
 
 #include "model/GraphicLimits.h"
+#include "model/LittleEndian.h"
 #include "model/StreamError.h"
 
 namespace {
@@ -36,32 +37,6 @@ constexpr double kDpi = 96.0;
 // The SVG that libwmf may write; a drawing beyond this is refused rather
 // than grown without bound.
 constexpr qsizetype kMaxSvgBytes = qsizetype(128) * 1024 * 1024;
-
-quint32 LeU8(const QByteArray& bytes, qint64 at)
-{
-    if (at < 0 || at >= bytes.size()) throw StreamError::Truncated("metafile ends early");
-    return uchar(bytes[qsizetype(at)]);
-}
-
-quint32 LeU16(const QByteArray& bytes, qint64 at)
-{
-    return LeU8(bytes, at) | (LeU8(bytes, at + 1) << 8);
-}
-
-quint32 LeU32(const QByteArray& bytes, qint64 at)
-{
-    return LeU16(bytes, at) | (LeU16(bytes, at + 2) << 16);
-}
-
-qint64 LeI16(const QByteArray& bytes, qint64 at)
-{
-    return qint16(LeU16(bytes, at));
-}
-
-qint64 LeI32(const QByteArray& bytes, qint64 at)
-{
-    return qint32(LeU32(bytes, at));
-}
 
 int PixelsFromHundredthsMm(qint64 extent)
 {

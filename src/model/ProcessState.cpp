@@ -7,4 +7,4 @@ QString PersonalFolder;
 QString ProjectFolder;
 QString DataFileName = QStringLiteral("velomni.vpj");
 bool ExitRequested = false;
-bool ProjectModified = false;
+QString StudioVersion;

@@ -11,4 +11,4 @@ extern QString PersonalFolder;  // the user's documents folder (studio only)
 extern QString ProjectFolder;   // the current project folder
 extern QString DataFileName;    // "velomni.vpj"
 extern bool ExitRequested;      // an Exit action ran
-extern bool ProjectModified;    // the studio has unsaved changes
+extern QString StudioVersion;   // the studio's FileVersion, read at start-up; empty without one

@@ -167,9 +167,7 @@ bool LoadProjectStream(TProjectHost& host, TVoStream& stream, const QString& pat
         QString headerText;
         if (!ReadScrambledString(stream, headerText)) return false;
         stream.ReadI32(); // header value, not used
-        if (!ReadProjectBody(host, stream)) return false;
-        ProjectModified = false;
-        return true;
+        return ReadProjectBody(host, stream);
     } catch (...) {
         ReportCaughtFileError(path);
         return false;

@@ -21,7 +21,7 @@ constexpr qint32 kProjectFormatVersion = 0;
 // Writes the whole file. The file is replaced only when the new one is
 // complete: a failed save leaves the old file as it was.
 bool SaveProject(TProjectHost& host, const QString& path);
-// Reads the whole file into the host; sets ProjectModified to false.
+// Reads the whole file into the host.
 bool LoadProject(TProjectHost& host, const QString& path);
 // The same on a stream already open; path names it in file errors.
 bool LoadProjectStream(TProjectHost& host, TVoStream& stream, const QString& path);

@@ -270,6 +270,12 @@ void TVelomniForm::SortObjectList()
     RestackControls();
 }
 
+void TVelomniForm::SetObjectList(const TObjectList& objects)
+{
+    m_data.Objects = objects;
+    RestackControls();
+}
+
 QString TVelomniForm::MakeUniqueName(int kind) const
 {
     return ::MakeUniqueName(m_data.Objects, kind);

@@ -41,6 +41,9 @@ public:
     bool BringObjectToFront(int index);
     bool SendObjectToBack(int index);
     void SortObjectList();
+    // Puts these objects in this painting order. Objects left out are no
+    // longer the window's to free: the caller keeps them.
+    void SetObjectList(const TObjectList& objects);
     QString MakeUniqueName(int kind) const;
     void EnsureUniqueName(int index);
 

@@ -3,7 +3,7 @@
 
 #include "platform/Shell.h"
 #include "studio/DialogWindow.h"
-#include "model/StudioState.h"
+#include "model/ProcessState.h"
 #include "studio/VendorAddresses.h"
 
 #include <QApplication>

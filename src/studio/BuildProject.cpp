@@ -12,7 +12,6 @@
 #include "studio/PlayerCopy.h"
 #include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
-#include "model/StudioState.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,7 +96,7 @@ void RemoveLeftoversOfKilledBuilds()
 
 } // namespace
 
-bool BuildProject(TProjectHost& host, const QString& playerSource)
+bool BuildProject(TProjectHost& host, const QString& playerSource, bool& unsavedChanges)
 {
     if (ProjectFolder.isEmpty() || !QFileInfo(ProjectFolder).isDir()) {
         ShowFolderNotFound(ProjectFolder);
@@ -105,14 +104,14 @@ bool BuildProject(TProjectHost& host, const QString& playerSource)
     }
     RemoveLeftoversOfKilledBuilds();
 
-    if (ProjectModified) {
+    if (unsavedChanges) {
         bool saved;
         {
             WaitCursor wait;
             saved = SaveProject(host, InProjectFolder(DataFileName));
         }
         if (!saved) return false;
-        ProjectModified = false;
+        unsavedChanges = false;
     }
 
     // Without a version of its own the studio cannot tell a current player

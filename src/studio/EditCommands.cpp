@@ -1,47 +1,45 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "studio/EditCommands.h"
 
+#include "canvas/CanvasGeometry.h"
 #include "canvas/CanvasHost.h"
-#include "canvas/CanvasInteraction.h"
+#include "document/DesignDocument.h"
+#include "document/Entries.h"
 #include "model/ObjectClipboard.h"
 #include "model/ProjectFile.h"
-#include "model/StudioState.h"
 #include "model/VoStream.h"
 #include "player/VelomniForm.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
 
 constexpr int kPasteStep = 8;
 
-int SelectedCount(const TObjectList& objects)
+// Gives each selected object the position place() tells, as one step.
+template <class Place>
+bool MoveSelected(TDesignDocument& document, const QString& name, Place place)
 {
-    return int(std::count_if(objects.begin(), objects.end(), [](const TVoObject* e) { return e && e->Selected; }));
-}
-
-// The current entry's object index, or -1 for the project or none.
-int CurrentObject(TCanvasInteraction& canvas)
-{
-    const int current = canvas.Host().CurrentEntry();
-    return current >= 1 && current <= int(canvas.Menu().ObjectList().size()) ? current - 1 : -1;
-}
-
-std::vector<bool> SelectionOf(const TObjectList& objects)
-{
-    std::vector<bool> selection;
-    for (const TVoObject* entry : objects) selection.push_back(entry->Selected);
-    return selection;
+    std::vector<TVoObject*> objects;
+    std::vector<QRect> before, after;
+    for (TVoObject* entry : document.SelectedObjects()) {
+        if (!entry->Control) continue;
+        const QRect bounds = entry->Control->Bounds();
+        objects.push_back(entry);
+        before.push_back(bounds);
+        after.push_back(QRect(place(entry, bounds), bounds.size()));
+    }
+    if (before == after) return false;
+    document.SetBounds(name, objects, before, after);
+    return true;
 }
 
 } // namespace
 
-std::array<bool, kEditCommandCount> EditCommandStates(const TObjectList& objects, int currentEntry,
-                                                      bool clipboardHasObjects)
+std::array<bool, kEditCommandCount> EditCommandStates(const TDesignDocument& document, bool clipboardHasObjects)
 {
-    const int selected = SelectedCount(objects);
-    const bool currentIsObject = currentEntry >= 1 && currentEntry <= int(objects.size());
+    const int selected = document.SelectedCount();
+    const bool currentIsObject = document.CurrentObject() >= 0;
     std::array<bool, kEditCommandCount> states{};
     auto set = [&](EditCommand command, bool on) { states[size_t(command)] = on; };
     for (EditCommand command : {EditCommand::Cut, EditCommand::Copy, EditCommand::Delete, EditCommand::AlignToGrid})
@@ -52,115 +50,114 @@ std::array<bool, kEditCommandCount> EditCommandStates(const TObjectList& objects
         set(command, selected >= 2);
     set(EditCommand::BringToFront, currentIsObject);
     set(EditCommand::SendToBack, currentIsObject);
+    set(EditCommand::Undo, document.UndoStack().canUndo());
+    set(EditCommand::Redo, document.UndoStack().canRedo());
     return states;
 }
 
-bool CopyObjects(TCanvasInteraction& canvas)
+bool CopyObjects(TDesignDocument& document, TCanvasHost& host)
 {
-    if (!canvas.Host().CommitPendingEdit() || canvas.Host().CurrentEntry() < 1) return false;
-    const TObjectList& objects = canvas.Menu().ObjectList();
-    const int selected = SelectedCount(objects);
+    if (!host.CommitPendingEdit() || document.CurrentEntry() <= kProjectEntry) return false;
+    const int selected = document.SelectedCount();
     if (selected == 0) return false;
     TMemoryStream stream;
     stream.WriteI32(selected);
-    for (const TVoObject* entry : objects)
-        if (entry->Selected && !WriteObjectRecord(stream, *entry)) return false;
+    for (const TVoObject* entry : document.SelectedObjects())
+        if (!WriteObjectRecord(stream, *entry)) return false;
     stream.Seek(0);
     if (!PutStreamOnClipboard(stream, ClipboardFormat)) return false;
-    PasteOffset = kPasteStep;
+    document.SetPasteOffset(kPasteStep);
     return true;
 }
 
-void CutObjects(TCanvasInteraction& canvas)
+void CutObjects(TDesignDocument& document, TCanvasHost& host)
 {
-    if (!canvas.Host().CommitPendingEdit() || CurrentObject(canvas) < 0) return;
-    CopyObjects(canvas);
-    DeleteObjects(canvas);
+    if (!host.CommitPendingEdit() || document.CurrentObject() < 0) return;
+    CopyObjects(document, host);
+    document.RemoveSelected(QStringLiteral("Cut"));
 }
 
-bool PasteObjects(TCanvasInteraction& canvas)
+bool PasteObjects(TDesignDocument& document, TCanvasHost& host)
 {
-    TCanvasHost& host = canvas.Host();
-    TVelomniForm& menu = canvas.Menu();
     if (!host.CommitPendingEdit() || !ClipboardHasFormat(ClipboardFormat)) return false;
     TMemoryStream stream;
     if (!GetStreamFromClipboard(stream, ClipboardFormat)) return false;
     stream.Seek(0);
 
+    TVelomniForm& menu = document.Menu();
     TObjectList& objects = menu.ObjectList();
-    const std::vector<bool> selection = SelectionOf(objects);
+    const TDocumentState before = document.State();
     for (TVoObject* entry : objects) entry->Selected = false;
     const QSize surface = menu.ScrollBox1()->size();
+    const int offset = document.PasteOffset();
     int added = 0;
     const bool read = ReadObjectBlock(stream, menu, [&](int index) {
         TVoObject* entry = objects[size_t(index)];
         entry->Selected = true;
         menu.EnsureUniqueName(index);
         QRect bounds = entry->Control->Bounds();
-        bounds.moveTopLeft(PastedPosition(bounds, PasteOffset, surface));
+        bounds.moveTopLeft(PastedPosition(bounds, offset, surface));
         entry->Control->SetBounds(bounds);
     }, added);
     if (!read || added == 0) {
-        for (size_t i = 0; i < objects.size(); ++i) objects[i]->Selected = selection[i];
+        document.RestoreState(before);
         return false;
     }
     menu.SortObjectList();
-    PasteOffset += kPasteStep;
-    host.ApplyEdit(ProjectChanged);
-    host.ListObjectsInSelector();
-    canvas.SyncCurrentObject();
-    host.ApplyEdit(CanvasRedraw);
+    document.SetPasteOffset(offset + kPasteStep);
+    document.ApplySelectionRule();
+    document.RecordObjectChange(QStringLiteral("Paste"), before);
     return true;
 }
 
-void DeleteObjects(TCanvasInteraction& canvas)
+void DeleteObjects(TDesignDocument& document)
 {
-    if (CurrentObject(canvas) < 0) return;
-    TVelomniForm& menu = canvas.Menu();
-    for (int i = int(menu.ObjectList().size()) - 1; i >= 0; --i)
-        if (menu.ObjectList()[size_t(i)]->Selected) menu.DeleteObject(i);
-    canvas.Host().RefreshObjectList();
-    canvas.Host().ApplyEdit(ProjectChanged);
+    if (document.CurrentObject() < 0) return;
+    document.RemoveSelected(QStringLiteral("Delete"));
 }
 
-void BringCurrentToFront(TCanvasInteraction& canvas)
+bool AlignSelection(TDesignDocument& document, int mode)
 {
-    if (!canvas.Menu().BringObjectToFront(CurrentObject(canvas))) return;
-    canvas.Host().RefreshObjectList();
-    canvas.Host().ApplyEdit(ProjectChanged);
+    const int current = document.CurrentObject();
+    if (current < 0) return false;
+    const TVoObject* reference = document.Objects()[size_t(current)];
+    if (!reference->Control) return false;
+    const QRect ref = reference->Control->Bounds();
+    return MoveSelected(document, QStringLiteral("Align"), [&](const TVoObject* entry, const QRect& bounds) {
+        return entry == reference ? bounds.topLeft() : AlignedPosition(ref, bounds, mode);
+    });
 }
 
-void SendCurrentToBack(TCanvasInteraction& canvas)
+void AlignSelectionToGrid(TDesignDocument& document, TCanvasHost& host)
 {
-    if (!canvas.Menu().SendObjectToBack(CurrentObject(canvas))) return;
-    canvas.Host().RefreshObjectList();
-    canvas.Host().ApplyEdit(ProjectChanged);
+    if (!host.CommitPendingEdit() || document.CurrentObject() < 0) return;
+    const TGridSettings& grid = document.Grid();
+    MoveSelected(document, QStringLiteral("Align to Grid"), [&](const TVoObject*, const QRect& bounds) {
+        return SnapPointToGrid(bounds.topLeft(), grid.X, grid.Y);
+    });
 }
 
-void AlignSelectionToGrid(TCanvasInteraction& canvas)
-{
-    if (!canvas.Host().CommitPendingEdit() || CurrentObject(canvas) < 0) return;
-    bool moved = false;
-    for (TVoObject* entry : canvas.Menu().ObjectList())
-        if (entry->Selected && canvas.SnapObjectToGrid(*entry)) moved = true;
-    if (moved) canvas.Host().ApplyEdit(ProjectChanged | CanvasRedraw);
-}
-
-void RunEditCommand(TCanvasInteraction& canvas, EditCommand command)
+void RunEditCommand(TDesignDocument& document, TCanvasHost& host, EditCommand command)
 {
     switch (command) {
-    case EditCommand::Cut: CutObjects(canvas); break;
-    case EditCommand::Copy: CopyObjects(canvas); break;
-    case EditCommand::Paste: PasteObjects(canvas); break;
-    case EditCommand::Delete: DeleteObjects(canvas); break;
-    case EditCommand::AlignToGrid: AlignSelectionToGrid(canvas); break;
-    case EditCommand::AlignLeft: canvas.AlignSelection(amLeft); break;
-    case EditCommand::AlignCenter: canvas.AlignSelection(amCenterHorizontal); break;
-    case EditCommand::AlignRight: canvas.AlignSelection(amRight); break;
-    case EditCommand::AlignTop: canvas.AlignSelection(amTop); break;
-    case EditCommand::AlignMiddle: canvas.AlignSelection(amCenterVertical); break;
-    case EditCommand::AlignBottom: canvas.AlignSelection(amBottom); break;
-    case EditCommand::BringToFront: BringCurrentToFront(canvas); break;
-    case EditCommand::SendToBack: SendCurrentToBack(canvas); break;
+    case EditCommand::Undo:
+        if (host.CommitPendingEdit()) document.Undo();
+        break;
+    case EditCommand::Redo:
+        if (host.CommitPendingEdit()) document.Redo();
+        break;
+    case EditCommand::Cut: CutObjects(document, host); break;
+    case EditCommand::Copy: CopyObjects(document, host); break;
+    case EditCommand::Paste: PasteObjects(document, host); break;
+    case EditCommand::Delete: DeleteObjects(document); break;
+    case EditCommand::AlignToGrid: AlignSelectionToGrid(document, host); break;
+    case EditCommand::AlignLeft: AlignSelection(document, amLeft); break;
+    case EditCommand::AlignCenter: AlignSelection(document, amCenterHorizontal); break;
+    case EditCommand::AlignRight: AlignSelection(document, amRight); break;
+    case EditCommand::AlignTop: AlignSelection(document, amTop); break;
+    case EditCommand::AlignMiddle: AlignSelection(document, amCenterVertical); break;
+    case EditCommand::AlignBottom: AlignSelection(document, amBottom); break;
+    case EditCommand::BringToFront: document.MoveCurrentToFront(); break;
+    case EditCommand::SendToBack: document.MoveCurrentToBack(); break;
     }
 }

@@ -2,30 +2,33 @@
 #pragma once
 
 #include "canvas/EditMenu.h"
-#include "model/VoObject.h"
 
-class TCanvasInteraction;
+class TCanvasHost;
+class TDesignDocument;
 
-// The Edit menu's commands over the project in the canvas: the clipboard,
-// deleting, the painting order and the arrangement of the selection. Each
-// tests its own conditions, so a shortcut that arrives while the command
-// does not apply does nothing.
+// The Edit menu's commands over the design document: undo and redo, the
+// clipboard, deleting, the painting order and the arrangement of the
+// selection. Each tests its own conditions, so a shortcut that arrives
+// while the command does not apply does nothing; each change is one step
+// of the document.
 
-// Which items are enabled, given the objects, the selector's current
-// entry and whether the clipboard holds objects.
-std::array<bool, kEditCommandCount> EditCommandStates(const TObjectList& objects, int currentEntry,
-                                                      bool clipboardHasObjects);
+// Which items are enabled, given the document and whether the clipboard
+// holds objects.
+std::array<bool, kEditCommandCount> EditCommandStates(const TDesignDocument& document, bool clipboardHasObjects);
 
 // Puts the selected objects on the clipboard; false when nothing was put.
-bool CopyObjects(TCanvasInteraction& canvas);
-void CutObjects(TCanvasInteraction& canvas);
+bool CopyObjects(TDesignDocument& document, TCanvasHost& host);
+void CutObjects(TDesignDocument& document, TCanvasHost& host);
 // Adds the clipboard's objects, moved by the paste offset, as the new
 // selection; false when nothing was added. A damaged block adds nothing.
-bool PasteObjects(TCanvasInteraction& canvas);
-void DeleteObjects(TCanvasInteraction& canvas);
-void BringCurrentToFront(TCanvasInteraction& canvas);
-void SendCurrentToBack(TCanvasInteraction& canvas);
-void AlignSelectionToGrid(TCanvasInteraction& canvas);
+bool PasteObjects(TDesignDocument& document, TCanvasHost& host);
+void DeleteObjects(TDesignDocument& document);
+// Moves every other selected object into line with the current object
+// along one axis. False, with nothing changed, when no other object is
+// selected or the current entry is not an object.
+bool AlignSelection(TDesignDocument& document, int mode);
+// Moves each selected object to the nearest grid point.
+void AlignSelectionToGrid(TDesignDocument& document, TCanvasHost& host);
 
 // Runs one command by its id.
-void RunEditCommand(TCanvasInteraction& canvas, EditCommand command);
+void RunEditCommand(TDesignDocument& document, TCanvasHost& host, EditCommand command);

@@ -6,7 +6,6 @@
 #include "model/Kinds.h"
 #include "model/ProcessState.h"
 #include "model/ProjectHost.h"
-#include "model/StudioState.h"
 #include "platform/ElfDynamic.h"
 #include "platform/PatchError.h"
 #include "platform/VersionInfo.h"

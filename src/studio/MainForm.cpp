@@ -4,6 +4,7 @@
 #include "studio/MainForm.h"
 
 #include "canvas/EditForm.h"
+#include "document/DesignDocument.h"
 #include "inspector/Inspector.h"
 #include "inspector/PropertyGrid.h"
 #include "model/ObjectClipboard.h"
@@ -11,7 +12,6 @@
 #include "player/VelomniForm.h"
 #include "studio/ObjectSelector.h"
 #include "studio/StudioImages.h"
-#include "model/StudioState.h"
 #include "studio/TipsForm.h"
 #include "platform/VersionInfo.h"
 
@@ -60,7 +60,7 @@ QToolButton* MakeToolButton(QToolBar* bar, int image, const QString& hint, bool 
 } // namespace
 
 TMainForm::TMainForm(std::unique_ptr<TVelomniForm> menuWindow, QWidget* parent)
-    : QMainWindow(parent), m_menu(menuWindow.release())
+    : QMainWindow(parent), m_menu(menuWindow.release()), m_document(std::make_unique<TDesignDocument>(*m_menu))
 {
     CreateToolBar();
     CreateMenus();
@@ -84,7 +84,7 @@ TMainForm::TMainForm(std::unique_ptr<TVelomniForm> menuWindow, QWidget* parent)
     m_canvasHost = new QWidget;
     m_canvasHost->setAutoFillBackground(true);
     ScrollBox3->setWidget(m_canvasHost);
-    EditForm = new TEditForm(*this, *m_menu, m_canvasHost);
+    EditForm = new TEditForm(*this, *m_document, m_canvasHost);
     CreateSidebar();
     Splitter1->addWidget(ScrollBox3);
     Splitter1->addWidget(ScrollBox2);
@@ -223,7 +223,7 @@ void TMainForm::CreateSidebar()
     properties->setContentsMargins(0, 0, 0, 0);
     ValueEdit = new TPropertyGrid(TabSheet1);
     ValueEdit->ImageOf = [](int image) { return SidebarImage(image); };
-    m_inspector = std::make_unique<TInspector>(*ValueEdit, *this, *m_menu);
+    m_inspector = std::make_unique<TInspector>(*ValueEdit, *this, *m_document);
     properties->addWidget(ValueEdit);
     PageControl2->addTab(TabSheet1, QIcon(SidebarImage(kSidebarPropertiesImage)), QStringLiteral("Properties"));
 
@@ -269,12 +269,13 @@ void TMainForm::FormCreate()
     WhatsNewSeparator->setVisible(history);
     WhatsNew1->setVisible(history);
     SetCanvasBackground(kDefaultCanvasBackground);
-    setWindowTitle(QStringLiteral("Velomni Studio"));
     // The clipboard format is a fixed MIME type (ObjectClipboard); nothing
     // needs registering on this platform.
     StudioVersion = ReadFileVersion(QCoreApplication::applicationFilePath());
-    ProjectModified = false;
-    PasteOffset = 0;
+    connect(m_document.get(), &TDesignDocument::changed, this, [this](EditEffects what) { DocumentChanged(what); });
+    connect(m_document.get(), &TDesignDocument::modifiedChanged, this, [this] { UpdateTitle(); });
+    connect(&m_document->UndoStack(), &QUndoStack::indexChanged, this, [this] { RefreshEditItems(); });
+    UpdateTitle();
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { Edit1Click(); });
     Edit1Click();
     Splitter1->setSizes({qMax(1, width() - kSidebarWidth), kSidebarWidth});
@@ -298,8 +299,8 @@ void TMainForm::FormShow()
     EditForm->SetCloseAllowed(false);
     EditForm->show();
     StatusPanel0->setText(ProjectFolder);
-    DisplayGrid1->setChecked(DisplayGrid);
-    SnaptoGrid1->setChecked(SnapToGrid);
+    DisplayGrid1->setChecked(m_document->Grid().Display);
+    SnaptoGrid1->setChecked(m_document->Grid().Snap);
     RefreshObjectList();
     SyncCanvasWindow();
     CenterCanvas();

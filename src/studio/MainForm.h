@@ -5,6 +5,7 @@
 #include "canvas/EditMenu.h"
 #include "inspector/InspectorHost.h"
 #include "model/Color.h"
+#include "model/EditEffects.h"
 #include "model/VoAction.h"
 
 #include <QMainWindow>
@@ -24,15 +25,17 @@ class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TDesignDocument;
 class TEditForm;
 class TInspector;
 class TPropertyGrid;
 class TObjectSelector;
 class TVelomniForm;
 
-// The studio's main window: tool bar, object selector, property grid and
-// action list around the canvas, and the project lifecycle (new, open,
-// save, save and test, closing with a prompt for unsaved changes).
+// The studio's main window: it shows a design document, with tool bar,
+// object selector, property grid and action list around the canvas, and
+// runs the project lifecycle (new, open, save, save and test, closing
+// with a prompt for unsaved changes).
 class TMainForm final : public QMainWindow, public TCanvasHost, public TInspectorHost {
 public:
     // Takes the menu window, which it parks out of sight as the project's
@@ -41,13 +44,17 @@ public:
     ~TMainForm() override;
 
     TVelomniForm& MenuWindow() const { return *m_menu; }
+    TDesignDocument& Document() const { return *m_document; }
 
     // Operations other parts of the studio call.
     bool CommitPendingEdit() override;
     bool ConfirmSaveChanges();
     void OpenProjectFolder(const QString& folder);
-    void RefreshObjectList() override;
-    void ShowCurrentEntry() override;
+    // Lists the objects in the selector anew and takes the current entry
+    // from the selection (see TDesignDocument::EntryFromSelection).
+    void RefreshObjectList();
+    // Refills the property grid and the action list for the current entry.
+    void ShowCurrentEntry();
     void CenterCanvas();
     void LoadSettings();
     void SaveSettings();
@@ -62,18 +69,15 @@ public:
     TColor CanvasBackground() const { return m_canvasBackground; }
     void SetCanvasBackground(TColor color);
     // The selector's current entry: 0 the project, i + 1 object i, -1 none.
-    int CurrentEntry() const override;
+    int CurrentEntry() const;
     // Makes an entry current as picking it in the selector does.
     void SetCurrentEntry(int index);
+    // Lists the objects in the selector, keeping the current entry.
+    void ListObjectsInSelector();
 
     // TCanvasHost
     int AddToolKind() const override;
     void PressSelectTool() override;
-    void SetSelectorEntry(int index) override;
-    void ListObjectsInSelector() override;
-    // The one place that applies what an edit calls for: the unsaved
-    // flag, the pictures and the selector.
-    void ApplyEdit(EditEffects effects) override;
     // TInspectorHost: the editor dialogs.
     bool SelectColor(TColor& color) override;
     bool EditPicture(TPicture& picture, bool iconOnly) override;
@@ -109,6 +113,8 @@ public:
     void Button3Click();
     // The Edit menu brings its items up to date when it opens.
     void Edit1Click();
+    void Undo1Click() { RunEditCommand(EditCommand::Undo); }
+    void Redo1Click() { RunEditCommand(EditCommand::Redo); }
     void Cut1Click() { RunEditCommand(EditCommand::Cut); }
     void Copy1Click() { RunEditCommand(EditCommand::Copy); }
     void Paste1Click() { RunEditCommand(EditCommand::Paste); }
@@ -192,8 +198,16 @@ private:
     QTreeWidgetItem* SelectedActionItem() const;
     void PlaceCanvasHost();
     void RefreshEditItems();
+    // What the document said changed, shown where it shows.
+    void DocumentChanged(EditEffects what);
+    void UpdateTitle();
+    // A fresh project in the document: nothing to undo, the project entry
+    // current; modified when it was never saved.
+    void StartProject(bool modified);
 
     TVelomniForm* m_menu = nullptr;
+    // Freed with the members, before the menu window, a child widget.
+    std::unique_ptr<TDesignDocument> m_document;
     std::unique_ptr<TInspector> m_inspector;
     QWidget* m_canvasHost = nullptr;
     TColor m_canvasBackground = 0;

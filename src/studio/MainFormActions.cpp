@@ -3,6 +3,8 @@
 // actions of the project or the click actions of the current object.
 #include "studio/MainForm.h"
 
+#include "document/DesignDocument.h"
+#include "document/Entries.h"
 #include "model/Kinds.h"
 #include "model/VoObject.h"
 #include "player/VelomniForm.h"
@@ -14,10 +16,10 @@
 TVoActions* TMainForm::CurrentActions() const
 {
     const int current = CurrentEntry();
-    if (current == 0) return &m_menu->StartActions();
-    const TObjectList& objects = m_menu->ObjectList();
-    if (current < 1 || current > int(objects.size())) return nullptr;
-    TVoObject& entry = *objects[size_t(current - 1)];
+    if (current == kProjectEntry) return &m_menu->StartActions();
+    const int object = m_document->CurrentObject();
+    if (object < 0) return nullptr;
+    TVoObject& entry = *m_menu->ObjectList()[size_t(object)];
     // An Explorer never runs click actions, so it has none to edit.
     return entry.ObjectType == okExplorer ? nullptr : &entry.Actions;
 }
@@ -41,9 +43,7 @@ void TMainForm::Button1Click()
     if (!actions) return;
     std::unique_ptr<TVoAction> action = AddAction(this);
     if (!action) return;
-    AddActionItem(*ListView1, *action);
-    actions->push_back(std::move(action));
-    ApplyEdit(ProjectChanged);
+    m_document->AddAction(*actions, std::move(action));
 }
 
 void TMainForm::Button2Click()
@@ -55,10 +55,11 @@ void TMainForm::Button2Click()
     // over from another entry can never reach a freed action.
     const auto index = IndexOfAction(*actions, ActionOfItem(*item));
     if (!index) return;
-    TVoAction& action = *(*actions)[*index];
-    if (!EditAction(action, this)) return;
-    ShowActionInItem(*item, action);
-    ApplyEdit(ProjectChanged);
+    const TVoAction& action = *(*actions)[*index];
+    TVoAction edited = action;
+    if (!EditAction(edited, this)) return;
+    if (edited.ActionType == action.ActionType && edited.Parameter == action.Parameter) return;
+    m_document->EditAction(*actions, int(*index), edited);
 }
 
 void TMainForm::Button3Click()
@@ -68,10 +69,7 @@ void TMainForm::Button3Click()
     if (!actions || !item) return;
     const auto index = IndexOfAction(*actions, ActionOfItem(*item));
     if (!index) return;
-    actions->erase(actions->begin() + std::ptrdiff_t(*index));
-    delete item;
-    // The list would select the next row; with no confirmation, a second
-    // press must not take another action with it.
-    ListView1->clearSelection();
-    ApplyEdit(ProjectChanged);
+    // The list is filled anew with nothing selected: with no confirmation,
+    // a second press must not take another action with it.
+    m_document->DeleteAction(*actions, int(*index));
 }

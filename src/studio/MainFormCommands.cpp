@@ -5,6 +5,8 @@
 
 #include "burner/ShowBurner.h"
 #include "canvas/EditForm.h"
+#include "document/DesignDocument.h"
+#include "document/Entries.h"
 #include "inspector/Inspector.h"
 #include "inspector/PropertyGrid.h"
 #include "model/IniFile.h"
@@ -26,15 +28,15 @@
 #include "studio/SelectColorForm.h"
 #include "studio/StudioImages.h"
 #include "studio/StudioSettings.h"
-#include "model/StudioState.h"
 #include "studio/TipsForm.h"
 #include "studio/VendorAddresses.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -43,6 +45,8 @@
 namespace {
 
 const QString kHelpDocument = QStringLiteral("VelomniStudio.html");
+// A message then gives the status bar back to the project folder.
+constexpr int kStatusMessageMs = 5000;
 
 bool FolderExists(const QString& folder)
 {
@@ -61,13 +65,15 @@ bool TMainForm::CommitPendingEdit()
     // A value typed into the grid is validated before any command; leaving
     // the grid then finds nothing left to validate.
     const bool accepted = ValueEdit->FinishEdit();
-    TabSheet1->setFocus(Qt::OtherFocusReason);
+    // Only a focus in the grid is moved: the canvas keeps its keys.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == ValueEdit || ValueEdit->isAncestorOf(focus))) TabSheet1->setFocus(Qt::OtherFocusReason);
     return accepted;
 }
 
 bool TMainForm::ConfirmSaveChanges()
 {
-    if (!ProjectModified || ProjectFolder.isEmpty()) return true;
+    if (!m_document->Modified() || ProjectFolder.isEmpty()) return true;
     switch (GetMessageBoxes().Show(QStringLiteral("Confirm"), QStringLiteral("Save changes to project?"),
                                    MsgIcon::Question, MsgButtons::YesNoCancel)) {
     case MsgAnswer::Yes: return BuildProject();
@@ -78,15 +84,25 @@ bool TMainForm::ConfirmSaveChanges()
 
 bool TMainForm::BuildProject()
 {
-    return ::BuildProject(*m_menu, m_playerSource.isEmpty() ? QCoreApplication::applicationFilePath() : m_playerSource);
+    bool unsaved = m_document->Modified();
+    const bool built = ::BuildProject(
+        *m_menu, m_playerSource.isEmpty() ? QCoreApplication::applicationFilePath() : m_playerSource, unsaved);
+    if (!unsaved) m_document->MarkSaved();
+    if (built) StatusBar1->showMessage(QStringLiteral("Project saved and built."), kStatusMessageMs);
+    return built;
 }
 
 void TMainForm::ClearInspector()
 {
-    InspectorUpdating = true;
+    const TPropertyGrid::Updating updating(*ValueEdit);
     ValueEdit->ClearRows();
     ListView1->clear();
-    InspectorUpdating = false;
+}
+
+void TMainForm::StartProject(bool modified)
+{
+    m_document->Restart(modified);
+    UpdateTitle();
 }
 
 void TMainForm::AfterProjectChange()
@@ -95,6 +111,17 @@ void TMainForm::AfterProjectChange()
     RefreshObjectList();
     SyncCanvasWindow();
     CenterCanvas();
+    UpdateTitle();
+}
+
+// The project folder's name and, with unsaved changes, a mark.
+void TMainForm::UpdateTitle()
+{
+    const QString project = QDir(ProjectFolder).dirName();
+    setWindowTitle(ProjectFolder.isEmpty() || project.isEmpty()
+                       ? QStringLiteral("Velomni Studio[*]")
+                       : project + QStringLiteral("[*] - Velomni Studio"));
+    setWindowModified(m_document->Modified());
 }
 
 void TMainForm::Open1Click()
@@ -117,16 +144,16 @@ void TMainForm::OpenProjectFolder(const QString& chosen)
         return;
     ProjectFolder = folder;
     ClearInspector();
+    // The steps go before the objects they name.
+    const bool wasModified = m_document->Modified();
+    StartProject(false);
     if (!load) {
         m_menu->ResetProject();
-        ApplyEdit(ProjectChanged);
-    } else {
+        StartProject(true);
+    } else if (!m_menu->Load(dataFile)) {
         // A failed load keeps the flag as it was; the loader has said why.
-        const bool wasModified = ProjectModified;
-        if (!m_menu->Load(dataFile)) {
-            m_menu->ResetProject();
-            ProjectModified = wasModified;
-        }
+        m_menu->ResetProject();
+        StartProject(wasModified);
     }
     AfterProjectChange();
 }
@@ -147,8 +174,8 @@ void TMainForm::NewProject1Click()
         return;
     ProjectFolder = WithoutTrailingSeparator(folder);
     ClearInspector();
+    StartProject(true);
     m_menu->ResetProject();
-    ApplyEdit(ProjectChanged);
     AfterProjectChange();
 }
 
@@ -170,43 +197,27 @@ void TMainForm::BurnCDDVD1Click()
 
 int TMainForm::CurrentEntry() const
 {
-    return ComboBox1->currentIndex();
+    return m_document->CurrentEntry();
 }
 
 void TMainForm::SetCurrentEntry(int index)
 {
-    ComboBox1->setCurrentIndex(index);
-    ComboBox1Change();
-}
-
-void TMainForm::SetSelectorEntry(int index)
-{
-    ComboBox1->setCurrentIndex(index);
+    m_document->PickEntry(index);
 }
 
 void TMainForm::ListObjectsInSelector()
 {
-    const int current = CurrentEntry();
     ComboBox1->clear();
     ComboBox1->AddEntry({-1, m_menu->Settings().ApplicationTitle});
     for (const TVoObject* entry : m_menu->ObjectList()) ComboBox1->AddEntry({entry->ObjectType, entry->Name});
-    ComboBox1->setCurrentIndex(current < ComboBox1->count() ? current : -1);
+    const int current = m_document->CurrentEntry();
+    ComboBox1->setCurrentIndex(current < ComboBox1->count() ? current : kNoEntry);
 }
 
 void TMainForm::RefreshObjectList()
 {
     ListObjectsInSelector();
-    const TObjectList& objects = m_menu->ObjectList();
-    int selected = 0;
-    int last = -1;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        if (objects[i]->Selected) {
-            ++selected;
-            last = int(i);
-        }
-    }
-    ComboBox1->setCurrentIndex(selected == 0 ? 0 : selected == 1 ? last + 1 : -1);
-    ComboBox1Change();
+    m_document->EntryFromSelection();
 }
 
 int TMainForm::AddToolKind() const
@@ -223,15 +234,20 @@ void TMainForm::PressSelectTool()
     ToolButton_Select->setChecked(true);
 }
 
-void TMainForm::ApplyEdit(EditEffects effects)
+void TMainForm::DocumentChanged(EditEffects what)
 {
-    if (effects & ProjectChanged) ProjectModified = true;
-    if (effects & BackgroundRedraw) m_menu->RedrawBackground();
-    if (effects & SelectorRepaint) ListObjectsInSelector();
-    if (effects & FrameSync)
-        SyncCanvasWindow();
-    else if (effects & CanvasRedraw)
-        RedrawCanvas();
+    // The canvas follows the document by itself; the frame it syncs may
+    // have resized the menu window, whose holder follows here.
+    if (what & FrameSync) {
+        ScrollBox5->resize(m_menu->size());
+        PlaceCanvasHost();
+    }
+    if (what & (ObjectListChange | SelectorRepaint)) ListObjectsInSelector();
+    if (what & (EntryChange | ObjectListChange)) {
+        ComboBox1->setCurrentIndex(m_document->CurrentEntry() < ComboBox1->count() ? m_document->CurrentEntry()
+                                                                                    : kNoEntry);
+        ShowCurrentEntry();
+    }
     RefreshEditItems();
 }
 
@@ -243,8 +259,10 @@ void TMainForm::Edit1Click()
 
 void TMainForm::RefreshEditItems()
 {
-    const auto states = EditCommandStates(m_menu->ObjectList(), CurrentEntry(), m_clipboardHasObjects);
+    const auto states = EditCommandStates(*m_document, m_clipboardHasObjects);
     for (int i = 0; i < kEditCommandCount; ++i) EditItems[size_t(i)]->setEnabled(states[size_t(i)]);
+    ActionOf(EditItems, EditCommand::Undo)->setText(m_document->UndoText());
+    ActionOf(EditItems, EditCommand::Redo)->setText(m_document->RedoText());
 }
 
 bool TMainForm::EditCommandEnabled(EditCommand command) const
@@ -254,33 +272,34 @@ bool TMainForm::EditCommandEnabled(EditCommand command) const
 
 void TMainForm::RunEditCommand(EditCommand command)
 {
-    ::RunEditCommand(EditForm->Interaction(), command);
+    // A step undone under a drag would be dropped by the step the drag
+    // makes, and with it objects the drag still holds.
+    const bool history = command == EditCommand::Undo || command == EditCommand::Redo;
+    if (history && EditForm->Interaction().State() != DragState::Idle) return;
+    ::RunEditCommand(*m_document, *this, command);
 }
 
 void TMainForm::ComboBox1Change()
 {
-    const int current = CurrentEntry();
-    TObjectList& objects = m_menu->ObjectList();
-    for (TVoObject* entry : objects) entry->Selected = false;
-    if (current >= 1 && current <= int(objects.size())) objects[current - 1]->Selected = true;
-    ShowCurrentEntry();
-    RedrawCanvas();
+    m_document->PickEntry(ComboBox1->currentIndex());
 }
 
 void TMainForm::ShowCurrentEntry()
 {
     const int current = CurrentEntry();
-    PageControl1->setTabText(0, current < 1 ? QStringLiteral("Start Actions") : QStringLiteral("Click Actions"));
-    InspectorUpdating = true;
+    PageControl1->setTabText(0, m_document->CurrentObject() < 0 ? QStringLiteral("Start Actions")
+                                                                  : QStringLiteral("Click Actions"));
+    const TPropertyGrid::Updating updating(*ValueEdit);
     ValueEdit->hide();
     m_inspector->Fill(current);
 
     const TObjectList& objects = m_menu->ObjectList();
+    const int object = ObjectOfEntry(current, objects);
     bool actionsEditable = true;
-    if (current == 0) {
+    if (current == kProjectEntry) {
         ListActions(&m_menu->StartActions());
-    } else if (current >= 1 && current <= int(objects.size())) {
-        const TVoObject& entry = *objects[current - 1];
+    } else if (object >= 0) {
+        const TVoObject& entry = *objects[size_t(object)];
         actionsEditable = entry.ObjectType != okExplorer;
         ListActions(actionsEditable ? &entry.Actions : nullptr);
     } else {
@@ -291,7 +310,6 @@ void TMainForm::ShowCurrentEntry()
     }
     for (QPushButton* button : {Button1, Button2, Button3}) button->setEnabled(actionsEditable);
 
-    InspectorUpdating = false;
     ValueEdit->show();
     RefreshEditItems();
 }
@@ -301,48 +319,52 @@ void TMainForm::LoadSettings()
     const TIniFile ini(StudioSettingsFile());
     // Grid sizes are held to the dialog's range: a size below 1 would break
     // the snapping arithmetic.
-    DisplayGrid = ini.ReadBool(SettingsKey::SettingsSection, SettingsKey::DisplayGrid, true);
-    SnapToGrid = ini.ReadBool(SettingsKey::SettingsSection, SettingsKey::SnapToGrid, true);
-    GridSizeX = ClampGridSize(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeX, 8));
-    GridSizeY = ClampGridSize(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeY, 8));
+    TGridSettings grid;
+    grid.Display = ini.ReadBool(SettingsKey::SettingsSection, SettingsKey::DisplayGrid, true);
+    grid.Snap = ini.ReadBool(SettingsKey::SettingsSection, SettingsKey::SnapToGrid, true);
+    grid.X = ClampGridSize(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeX, 8));
+    grid.Y = ClampGridSize(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeY, 8));
     SetCanvasBackground(
         TColor(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::BackgroundColor, int(m_canvasBackground))));
-    m_menu->SetGridDisplay({DisplayGrid, GridSizeX, GridSizeY});
+    m_document->SetGrid(grid);
 }
 
 void TMainForm::SaveSettings()
 {
     // Failures are ignored: the values in use stay as they are.
     TIniFile ini(StudioSettingsFile());
-    ini.WriteBool(SettingsKey::SettingsSection, SettingsKey::DisplayGrid, DisplayGrid);
-    ini.WriteBool(SettingsKey::SettingsSection, SettingsKey::SnapToGrid, SnapToGrid);
-    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeX, GridSizeX);
-    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeY, GridSizeY);
+    const TGridSettings& grid = m_document->Grid();
+    ini.WriteBool(SettingsKey::SettingsSection, SettingsKey::DisplayGrid, grid.Display);
+    ini.WriteBool(SettingsKey::SettingsSection, SettingsKey::SnapToGrid, grid.Snap);
+    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeX, grid.X);
+    ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::GridSizeY, grid.Y);
     ini.WriteInteger(SettingsKey::SettingsSection, SettingsKey::BackgroundColor, int(m_canvasBackground));
 }
 
 void TMainForm::DisplayGrid1Click()
 {
-    DisplayGrid = !DisplayGrid;
+    TGridSettings grid = m_document->Grid();
+    grid.Display = !grid.Display;
+    m_document->SetGrid(grid);
     SaveSettings();
-    DisplayGrid1->setChecked(DisplayGrid);
-    m_menu->SetGridDisplay({DisplayGrid, GridSizeX, GridSizeY});
-    RedrawCanvas();
+    DisplayGrid1->setChecked(grid.Display);
 }
 
 void TMainForm::SnaptoGrid1Click()
 {
-    SnapToGrid = !SnapToGrid;
+    TGridSettings grid = m_document->Grid();
+    grid.Snap = !grid.Snap;
+    m_document->SetGrid(grid);
     SaveSettings();
-    SnaptoGrid1->setChecked(SnapToGrid);
+    SnaptoGrid1->setChecked(grid.Snap);
 }
 
 void TMainForm::GridSize1Click()
 {
-    if (!EditGridSize(GridSizeX, GridSizeY, this)) return;
+    TGridSettings grid = m_document->Grid();
+    if (!EditGridSize(grid.X, grid.Y, this)) return;
+    m_document->SetGrid(grid);
     SaveSettings();
-    m_menu->SetGridDisplay({DisplayGrid, GridSizeX, GridSizeY});
-    if (DisplayGrid) RedrawCanvas();
 }
 
 bool TMainForm::SelectColor(TColor& color)

@@ -8,7 +8,6 @@
 #include "model/ProcessState.h"
 #include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
-#include "model/StudioState.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 // temporary file behind.
 #include "InstalledTools.h"
 #include "child/LargeProject.h"
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ProjectFile.h"
 #include "platform/VersionInfo.h"
 #include "support/RecordingMessageBoxes.h"
@@ -77,7 +77,7 @@ std::optional<int> LastSaved(const QByteArray& output)
 class ExpectedBodies {
 public:
     ExpectedBodies() { MakeLargeProject(m_project); }
-    TProjectDocument& Project() { return m_project; }
+    TWindowlessProject& Project() { return m_project; }
     QByteArray Of(int generation)
     {
         SetGeneration(m_project, generation);
@@ -85,7 +85,7 @@ public:
     }
 
 private:
-    TProjectDocument m_project;
+    TWindowlessProject m_project;
 };
 
 } // namespace
@@ -131,7 +131,7 @@ TEST(KilledSaves, TheDataFileIsAlwaysTheOldOrTheNewOne)
 
         // Complete and loadable, and exactly the last save or the one after.
         const QByteArray bytes = TempDir::Read(path);
-        TProjectDocument loaded;
+        TWindowlessProject loaded;
         {
             RecordingMessageBoxes boxes;
             ASSERT_TRUE(LoadProject(loaded, path));

@@ -5,6 +5,7 @@
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
 #include "player/VelomniForm.h"
+#include "document/DesignDocument.h"
 #include "studio/MainForm.h"
 #include "studio/StudioSettings.h"
 #include "support/ProcessStateGuard.h"
@@ -140,12 +141,11 @@ TEST_F(StartupTest, StudioWithoutAFolderAsksForOneOrEnds)
     // The chosen folder has no data file yet: a new, unsaved project.
     ASSERT_EQ(boxes.Boxes().size(), 2);
     EXPECT_EQ(boxes.Boxes()[1].text, "Velomni CD Data file does not exist.");
-    EXPECT_TRUE(ProjectModified);
 
-    // The studio window around it keeps the project unsaved, so closing
+    // The studio window around it holds the project as unsaved, so closing
     // asks first.
     std::unique_ptr<TMainForm> studio = CreateStudioWindow(std::move(form));
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(studio->Document().Modified());
     boxes.Script({MsgAnswer::Cancel});
     EXPECT_FALSE(studio->close());
     EXPECT_EQ(boxes.Boxes().last().text, "Save changes to project?");

@@ -3,6 +3,7 @@
 
 #include "RecordingCanvasHost.h"
 #include "canvas/EditForm.h"
+#include "document/DesignDocument.h"
 #include "player/VelomniForm.h"
 #include "support/ProcessStateGuard.h"
 
@@ -12,19 +13,17 @@
 
 #include <memory>
 
-// A menu window parked in a hidden holder as in the studio, and a shown
-// canvas on it, driven with real mouse events on its picture.
+// A menu window parked in a hidden holder as in the studio, its design
+// document, and a shown canvas on it, driven with real mouse events and
+// keys on its picture.
 class CanvasTest : public testing::Test {
 protected:
     CanvasTest()
     {
         IsStudio = true;
-        SnapToGrid = true;
-        GridSizeX = GridSizeY = 8;
         menu = new TVelomniForm(&holder);
-        host = std::make_unique<RecordingCanvasHost>(*menu);
-        canvas = new TEditForm(*host, *menu, &window);
-        host->canvas = canvas;
+        document = std::make_unique<TDesignDocument>(*menu);
+        canvas = new TEditForm(host, *document, &window);
         window.resize(900, 700);
         window.show();
         canvas->SyncCanvasWindow();
@@ -41,6 +40,13 @@ protected:
     }
     static QRect Bounds(const TVoObject* entry) { return entry->Control->Bounds(); }
     QWidget* Picture() const { return canvas->Image1(); }
+    void SetSnap(bool snap)
+    {
+        TGridSettings grid = document->Grid();
+        grid.Snap = snap;
+        document->SetGrid(grid);
+    }
+    int Current() const { return document->CurrentEntry(); }
 
     void Press(QPoint at, Qt::KeyboardModifiers keys = {}, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -62,17 +68,14 @@ protected:
         MoveTo(to);
         Release(to, keys);
     }
-    std::vector<bool> Selection() const
-    {
-        std::vector<bool> flags;
-        for (const TVoObject* entry : menu->ObjectList()) flags.push_back(entry->Selected);
-        return flags;
-    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers keys = {}) { QTest::keyClick(Picture(), key, keys); }
+    std::vector<bool> Selection() const { return document->Selection(); }
 
     ProcessStateGuard state;
-    std::unique_ptr<RecordingCanvasHost> host; // outlives the windows
+    RecordingCanvasHost host;
     QWidget holder;
     QWidget window;
     TVelomniForm* menu = nullptr;
+    std::unique_ptr<TDesignDocument> document; // goes before the menu window
     TEditForm* canvas = nullptr;
 };

@@ -46,7 +46,7 @@ TEST_F(CanvasTest, TheCanvasTakesTheMenuWindowsFrameAndItsClientAreaTheRest)
     EXPECT_EQ(menu->ScrollBox1()->size(), Picture()->size());
     EXPECT_EQ(canvas->Picture().size(), Picture()->size());
     EXPECT_EQ(menu->Settings().Width, 500);
-    EXPECT_FALSE(host->Changed());
+    EXPECT_FALSE(document->Modified());
 
     // Without a border the whole window is the client area.
     menu->Settings().BorderStyle = bsNone;
@@ -63,7 +63,7 @@ TEST_F(CanvasTest, ResizingByTheFrameResizesTheMenuWindowAndMarksTheProject)
     EXPECT_EQ(menu->Settings().Height, 450);
     EXPECT_EQ(menu->ScrollBox1()->size(), Picture()->size());
     EXPECT_EQ(canvas->Picture().size(), Picture()->size());
-    EXPECT_TRUE(host->Changed());
+    EXPECT_TRUE(document->Modified());
 }
 
 TEST_F(CanvasTest, DraggingTheFrameWithTheMouseResizesAndTheTitleBarMoves)
@@ -74,6 +74,12 @@ TEST_F(CanvasTest, DraggingTheFrameWithTheMouseResizesAndTheTitleBarMoves)
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, corner + QPoint(40, 24));
     EXPECT_EQ(menu->Settings().Width, 680);
     EXPECT_EQ(menu->Settings().Height, 424);
+    // The whole drag is one step, which undo takes back.
+    EXPECT_EQ(document->UndoText(), "Undo Size");
+    document->Undo();
+    EXPECT_EQ(canvas->size(), QSize(640, 400));
+    document->Redo();
+    EXPECT_EQ(canvas->size(), QSize(680, 424));
 
     const QPoint start = canvas->pos();
     const QPoint title(canvas->width() / 2, canvas->FrameMargins().top() / 2 + 1);
@@ -81,7 +87,7 @@ TEST_F(CanvasTest, DraggingTheFrameWithTheMouseResizesAndTheTitleBarMoves)
     QTest::mouseMove(canvas, title + QPoint(30, 20));
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, title + QPoint(30, 20));
     EXPECT_EQ(canvas->pos(), start + QPoint(30, 20));
-    EXPECT_GT(host->moves, 0);
+    EXPECT_GT(host.moves, 0);
     EXPECT_EQ(menu->Settings().Width, 680);
 
     // A window of fixed size keeps its size.
@@ -113,7 +119,7 @@ TEST_F(CanvasTest, SelectedObjectsGetHandlesAndTheCurrentOneAThickDottedFrame)
     TVoObject* other = Add(okImage, {200, 40, 60, 30});
     Add(okImage, {40, 150, 60, 30});
     current->Selected = other->Selected = true;
-    host->current = 1;
+    document->SetCurrentEntry(1);
     canvas->RedrawCanvas();
     const QImage& picture = canvas->Picture();
 

@@ -2,7 +2,7 @@
 #include "KindRecordTesting.h"
 
 #include "controls/ControlFactory.h"
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "controls/VoBrowser.h"
 #include "controls/VoImage.h"
 #include "controls/VoImageButton.h"
@@ -38,9 +38,9 @@ TEST(ControlFactory, EachKindGetsItsControlOnTheParent)
     EXPECT_EQ(CreateKindControl(6, &surface), nullptr);
 }
 
-TEST(ProjectDocument, ControlsLiveOnTheHiddenSurface)
+TEST(WindowlessProject, ControlsLiveOnTheHiddenSurface)
 {
-    TProjectDocument document;
+    TWindowlessProject document;
     TVoObject* entry = NewObjectEntry();
     document.ObjectList().push_back(entry);
     entry->ObjectType = 3;
@@ -53,9 +53,9 @@ TEST(ProjectDocument, ControlsLiveOnTheHiddenSurface)
     EXPECT_EQ(document.CreateControl(*entry), nullptr);
 }
 
-TEST(ProjectDocument, ResetGivesDefaultsWithoutObjectsOrActions)
+TEST(WindowlessProject, ResetGivesDefaultsWithoutObjectsOrActions)
 {
-    TProjectDocument document;
+    TWindowlessProject document;
     document.SetWindowSize(800, 600);
     EXPECT_EQ(document.Settings().Height, 600);
     document.Settings().FormCaption = QStringLiteral("Mine");
@@ -69,9 +69,9 @@ TEST(ProjectDocument, ResetGivesDefaultsWithoutObjectsOrActions)
     EXPECT_TRUE(document.StartActions().empty());
 }
 
-TEST(ProjectDocument, KeepsOnlyAnIconAsTheWindowIcon)
+TEST(WindowlessProject, KeepsOnlyAnIconAsTheWindowIcon)
 {
-    TProjectDocument document;
+    TWindowlessProject document;
     const TPicture icon = PictureOf(GraphicKind::Icon, 16, 16);
     document.SetWindowIcon(icon);
     ASSERT_NE(document.Settings().FormIcon.Graphic(), nullptr);

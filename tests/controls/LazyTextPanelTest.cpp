@@ -4,7 +4,7 @@
 #include "KindRecordTesting.h"
 #include "support/ProcessStateGuard.h"
 
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "controls/TextControlLook.h"
 #include "controls/VoRichText.h"
 #include "controls/VoTextBox.h"
@@ -42,7 +42,7 @@ QByteArray ProjectBody(TProjectHost& host)
 }
 
 template <class Control>
-Control& AddControl(TProjectDocument& document, int kind)
+Control& AddControl(TWindowlessProject& document, int kind)
 {
     TVoObject* entry = NewObjectEntry();
     entry->ObjectType = quint8(kind);
@@ -63,7 +63,7 @@ TEST(LazyTextPanel, ALoadedProjectSavesTheSameBytesWithoutBuildingAnEdit)
         ProcessStateGuard state(studio, dir.Path());
         QByteArray body;
         {
-            TProjectDocument source;
+            TWindowlessProject source;
             auto& box = AddControl<TVoTextBox>(source, okTextBox);
             // Line ends of every kind, a tab and an empty last line.
             box.SetText(QString::fromUtf16(u"one\rtwo\nthree\r\nfour\u2029five\tsix\r\n"));
@@ -75,7 +75,7 @@ TEST(LazyTextPanel, ALoadedProjectSavesTheSameBytesWithoutBuildingAnEdit)
             ASSERT_TRUE(SaveProject(source, dir.File("first.vpj")));
             body = ProjectBody(source);
         }
-        TProjectDocument loaded;
+        TWindowlessProject loaded;
         ASSERT_TRUE(LoadProject(loaded, dir.File("first.vpj")));
         ASSERT_EQ(loaded.ObjectList().size(), 2u);
         auto& box = static_cast<TVoTextBox&>(*loaded.ObjectList()[0]->Control);

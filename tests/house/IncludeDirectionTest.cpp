@@ -26,12 +26,13 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"model", {"platform"}},
     {"controls", {"model", "platform"}},
     {"player", {"controls", "model", "platform"}},
-    {"canvas", {"player", "controls", "model", "platform"}},
-    {"inspector", {"player", "controls", "model", "platform"}},
+    {"document", {"player", "controls", "model", "platform"}},
+    {"canvas", {"document", "player", "controls", "model", "platform"}},
+    {"inspector", {"document", "player", "controls", "model", "platform"}},
     {"burner", {"player", "controls", "model", "platform"}},
-    {"studio", {"canvas", "inspector", "burner", "player", "controls", "model", "platform"}},
-    {"cli", {"studio", "canvas", "inspector", "burner", "player", "controls", "model", "platform"}},
-    {"app", {"studio", "canvas", "inspector", "burner", "player", "controls", "model", "platform"}},
+    {"studio", {"canvas", "inspector", "document", "burner", "player", "controls", "model", "platform"}},
+    {"cli", {"studio", "canvas", "inspector", "document", "burner", "player", "controls", "model", "platform"}},
+    {"app", {"studio", "canvas", "inspector", "document", "burner", "player", "controls", "model", "platform"}},
 };
 
 // Includes of the form "folder/..." in one file, with their line numbers.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "document/DesignDocument.h"
 #include "inspector/Inspector.h"
 #include "inspector/InspectorHost.h"
 #include "inspector/PropertyGrid.h"
@@ -20,10 +21,9 @@
 #include <optional>
 
 // The studio's side of the inspector, scripted: the dialogs answer from
-// queues, and every effect is recorded.
+// queues, and every effect the document announces is recorded.
 class RecordingInspectorHost final : public TInspectorHost {
 public:
-    void ApplyEdit(EditEffects effects) override { applied << effects; }
     bool SelectColor(TColor& color) override
     {
         if (colors.isEmpty()) return false;
@@ -71,6 +71,7 @@ protected:
         grid.resize(260, 700);
         grid.show();
         grid.setFocus();
+        QObject::connect(&document, &TDesignDocument::changed, [this](EditEffects what) { host.applied << what; });
     }
 
     void Show(int entry) { inspector.Fill(entry); }
@@ -120,7 +121,8 @@ protected:
     ScriptedDialogs dialogs;
     RecordingInspectorHost host;
     QWidget holder;
-    TVelomniForm* menu = nullptr;
+    TVelomniForm* menu = new TVelomniForm(&holder);
+    TDesignDocument document{*menu}; // goes before the menu window
     TPropertyGrid grid;
-    TInspector inspector{grid, host, *(menu = new TVelomniForm(&holder))};
+    TInspector inspector{grid, host, document};
 };

@@ -112,7 +112,8 @@ window() {
   fail "no window \"$1\": $(cat "$tmp/studio.err")"
 }
 
-main="$(window "Velomni Studio")"
+# The title names the project folder.
+main="$(window "demo - Velomni Studio")"
 # The version history, read from the installed whatsnew.rtf.
 history="$(window "Version History")"
 xprop -id "$main" _NET_WM_ICON | grep -q "Icon (48 x 48)" || fail "the studio window has no icon from Default.ico"

@@ -204,11 +204,9 @@ TEST(ProjectFile, SaveLoadSaveGivesTheSameBytes)
     const QByteArray first = Saved(host);
 
     TestHost loaded;
-    ProjectModified = true;
     const LoadOutcome load = LoadBytes(loaded, first);
     ASSERT_TRUE(load.ok);
     EXPECT_TRUE(load.boxes.isEmpty());
-    EXPECT_FALSE(ProjectModified);
     EXPECT_EQ(loaded.redraws, 1);
     EXPECT_EQ(loaded.settings.FormCaption, QString::fromUtf8("Menü"));
     EXPECT_EQ(loaded.settings.BackColor, 0xFF00000Fu);

@@ -4,11 +4,11 @@
 // through the real buttons, list and editor.
 #include "model/Kinds.h"
 #include "model/ProcessState.h"
-#include "model/StudioState.h"
 #include "model/VoObject.h"
 #include "player/VelomniForm.h"
 #include "studio/ActionForm.h"
 #include "studio/ActionKindSelector.h"
+#include "document/DesignDocument.h"
 #include "studio/MainForm.h"
 #include "support/ModalWindows.h"
 #include "support/ProcessStateGuard.h"
@@ -35,7 +35,6 @@ protected:
         IsStudio = true;
         ExeFolder = exe.Path();
         ProjectFolder = project.Path();
-        ProjectModified = false;
         form = std::make_unique<TMainForm>(std::make_unique<TVelomniForm>());
         form->RefreshObjectList();
     }
@@ -105,7 +104,7 @@ TEST_F(ActionListTest, TheProjectsStartActionsAreListedAndAddedToAtTheEnd)
     // Cancelled: nothing happens.
     EXPECT_EQ(WithEditor([&] { form->Button1->click(); }, [](TActionForm&) {}), 1);
     EXPECT_EQ(Menu().StartActions().size(), 1u);
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 
     WithEditor([&] { form->Button1->click(); }, [&](TActionForm& editor) {
         editor.ComboBox1->setCurrentIndex(akSendEmail);
@@ -116,7 +115,7 @@ TEST_F(ActionListTest, TheProjectsStartActionsAreListedAndAddedToAtTheEnd)
     EXPECT_EQ(Menu().StartActions()[1]->ActionType, akSendEmail);
     EXPECT_EQ(Menu().StartActions()[1]->Parameter, "info@example.org");
     EXPECT_EQ(Rows(), QStringList({"PlayBackSound (Loop) | \\music.mp3", "SendEmail | info@example.org"}));
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 }
 
 TEST_F(ActionListTest, EditRewritesTheItemAndOkWithoutAChangeLeavesTheProjectUnmodified)
@@ -131,7 +130,7 @@ TEST_F(ActionListTest, EditRewritesTheItemAndOkWithoutAChangeLeavesTheProjectUnm
 
     Select(0);
     EXPECT_EQ(WithEditor([&] { form->Button2->click(); }, [&](TActionForm& editor) { Ok(editor); }), 1);
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 
     // A double click on the row edits it too.
     const int seen = WithEditor([&] { DoubleClickRow(0); }, [&](TActionForm& editor) {
@@ -144,7 +143,7 @@ TEST_F(ActionListTest, EditRewritesTheItemAndOkWithoutAChangeLeavesTheProjectUnm
     EXPECT_EQ(seen, 1);
     EXPECT_EQ(button.Actions[0]->Parameter, "http://example.com");
     EXPECT_EQ(Rows(), QStringList({"VisitWebsite | http://example.com", "Exit | "}));
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 }
 
 TEST_F(ActionListTest, DeleteRemovesTheSelectedOneOfTwoEqualActions)
@@ -155,7 +154,7 @@ TEST_F(ActionListTest, DeleteRemovesTheSelectedOneOfTwoEqualActions)
     List().clearSelection();
     form->Button3->click();
     EXPECT_EQ(text.Actions.size(), 3u);
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 
     Select(1);
     form->Button3->click();
@@ -163,7 +162,7 @@ TEST_F(ActionListTest, DeleteRemovesTheSelectedOneOfTwoEqualActions)
     EXPECT_EQ(text.Actions[0].get(), first);
     EXPECT_EQ(text.Actions[1].get(), exit);
     EXPECT_EQ(Rows(), QStringList({"PlaySound | \\a.wav", "Exit | "}));
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
     // Nothing is selected afterwards, so a second press deletes nothing.
     form->Button3->click();
     EXPECT_EQ(text.Actions.size(), 2u);
@@ -191,7 +190,7 @@ TEST_F(ActionListTest, AnExplorerHasNoActionsToEdit)
                          [](TActionForm&) {}),
               0);
     EXPECT_EQ(explorer.Actions.size(), 1u);
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(ActionListTest, WithNoCurrentEntryTheListIsEmptyAndTheCommandsDoNothing)
@@ -211,7 +210,7 @@ TEST_F(ActionListTest, WithNoCurrentEntryTheListIsEmptyAndTheCommandsDoNothing)
               0);
     EXPECT_EQ(a.Actions.size(), 1u);
     EXPECT_TRUE(Menu().StartActions().empty());
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 
     // Back on the project the buttons work again.
     form->SetCurrentEntry(0);

@@ -3,13 +3,12 @@
 // failing step leaves behind.
 #include "studio/BuildProject.h"
 
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ErrorReports.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "platform/VersionInfo.h"
 #include "platform/VersionTree.h"
-#include "model/StudioState.h"
 #include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempDir.h"
@@ -82,10 +81,9 @@ protected:
         ExeFolder = QDir::toNativeSeparators(studio.Path());
         StudioVersion = ReadFileVersion(fixture);
         ASSERT_FALSE(StudioVersion.isEmpty());
-        ProjectModified = true;
     }
 
-    bool Run(const QString& playerSource) { return BuildProject(document, playerSource); }
+    bool Run(const QString& playerSource) { return BuildProject(document, playerSource, unsaved); }
     bool Run() { return Run(fixture); }
     QString InProject(const QString& name) const { return project.File(name); }
     QStringList ProjectFiles() const
@@ -107,7 +105,8 @@ protected:
     ProcessStateGuard state;
     const QString fixture = QStringLiteral(VERSION_FIXTURE);
     TempDir project, studio;
-    TProjectDocument document;
+    TWindowlessProject document;
+    bool unsaved = true; // the data file is written when set
     RecordingMessageBoxes boxes;
 };
 
@@ -118,7 +117,7 @@ TEST_F(Build, AFreshFolderGetsEveryFileOfTheDisc)
     studio.Write("Default.ico", "studio icon");
     ASSERT_TRUE(Run()) << BoxTexts();
     EXPECT_TRUE(boxes.Boxes().isEmpty()) << BoxTexts();
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(unsaved);
     // Nothing else, in particular no temporary copy.
     EXPECT_EQ(ProjectFiles(), QStringList({"autorun.inf", "velomni.exe", "velomni.ico", "velomni.vpj"}));
 
@@ -168,7 +167,7 @@ TEST_F(Build, WhatAKilledSaveOrBuildLeftBehindDoesNotGoOntoTheDisc)
     project.Write("velomni.exe.saving", "half a player");
     project.Write("velomni.ico.saving", "half an icon");
     project.Write("notes.txt.saving", "the user's own file");
-    ProjectModified = false;
+    unsaved = false;
 
     ASSERT_TRUE(Run()) << BoxTexts();
     EXPECT_EQ(ProjectFiles(),
@@ -183,7 +182,7 @@ TEST_F(Build, APlayerOfAnotherVersionIsReplacedByAPatchedCopy)
     const QString player = project.Write("velomni.exe", older);
     ASSERT_NE(ReadFileVersion(player), StudioVersion);
     ASSERT_FALSE(ReadFileVersion(player).isEmpty());
-    ProjectModified = false;
+    unsaved = false;
 
     ASSERT_TRUE(Run()) << BoxTexts();
     EXPECT_EQ(ReadFileVersion(player), StudioVersion);
@@ -206,7 +205,7 @@ TEST_F(Build, APlayerThatCannotBeReplacedStopsTheBuildAfterTheDataFile)
     EXPECT_EQ(boxes.Boxes()[0].text, StreamErrorText(EISDIR, 3001));
     EXPECT_EQ(boxes.Boxes()[0].icon, MsgIcon::Error);
     // The data file stays saved; later steps did not run; no copy is left.
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(unsaved);
     EXPECT_EQ(ProjectFiles(), QStringList({"velomni.exe", "velomni.vpj"}));
     EXPECT_EQ(TempDir::Read(InProject("velomni.exe/keep.txt")), "kept");
     EXPECT_EQ(DefaultPath(), "<none>");
@@ -216,7 +215,7 @@ TEST_F(Build, AReadOnlyProjectFolderFailsWithTheCopyCode)
 {
     if (RunsAsRoot()) GTEST_SKIP() << "root writes into read-only folders";
     project.Write("velomni.vpj", "saved before");
-    ProjectModified = false;
+    unsaved = false;
     QFile::setPermissions(project.Path(), QFile::ReadOwner | QFile::ExeOwner);
     const bool built = Run();
     QFile::setPermissions(project.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -321,7 +320,7 @@ TEST_F(Build, AMissingProjectFolderChangesNothing)
     EXPECT_EQ(boxes.Boxes()[0].caption, "Error");
     EXPECT_EQ(boxes.Boxes()[0].text, "Directory \"" + ProjectFolder + "\" not found");
     EXPECT_EQ(boxes.Boxes()[0].icon, MsgIcon::Error);
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(unsaved);
     EXPECT_TRUE(ProjectFiles().isEmpty());
     EXPECT_TRUE(QDir(studio.Path()).isEmpty());
 }
@@ -332,7 +331,7 @@ TEST_F(Build, ADataFileThatCannotBeSavedKeepsTheChangesUnsaved)
     project.Write("velomni.vpj/keep.txt", "kept");
     EXPECT_FALSE(Run());
     EXPECT_EQ(boxes.Boxes().size(), 1) << BoxTexts();
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(unsaved);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(ProjectFiles(), QStringList({"velomni.vpj"}));
 }

@@ -5,6 +5,7 @@
 #include "model/ObjectClipboard.h"
 #include "model/ProjectFile.h"
 #include "player/VelomniForm.h"
+#include "document/DesignDocument.h"
 #include "studio/MainForm.h"
 #include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
@@ -67,5 +68,5 @@ TEST(ClipboardAcrossProcesses, ObjectsCopiedInAnotherStudioArePastedHereFirstWhe
     EXPECT_EQ(objects[3]->Name, "Button2");
     EXPECT_EQ(objects[3]->Control->Bounds().topLeft(), QPoint(38, 48));
     EXPECT_EQ(objects[4]->Name, "Text1");
-    EXPECT_EQ(PasteOffset, 16);
+    EXPECT_EQ(form.Document().PasteOffset(), 16);
 }

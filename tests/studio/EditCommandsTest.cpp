@@ -8,6 +8,7 @@
 #include "model/ProjectFile.h"
 #include "model/VoStream.h"
 #include "player/VelomniForm.h"
+#include "document/DesignDocument.h"
 #include "studio/MainForm.h"
 #include "studio/ObjectSelector.h"
 #include "support/ProcessStateGuard.h"
@@ -33,12 +34,9 @@ protected:
         IsStudio = true;
         ExeFolder = exe.Path();
         ProjectFolder = project.Path();
-        SnapToGrid = true;
-        GridSizeX = GridSizeY = 8;
         QGuiApplication::clipboard()->clear();
         form = std::make_unique<TMainForm>(std::make_unique<TVelomniForm>());
         form->SyncCanvasWindow();
-        ProjectModified = false;
     }
 
     TVelomniForm& Menu() { return form->MenuWindow(); }
@@ -56,7 +54,7 @@ protected:
         for (TVoObject* entry : Objects()) entry->Selected = false;
         for (int i : indexes) Objects()[size_t(i)]->Selected = true;
         form->ListObjectsInSelector();
-        form->SetSelectorEntry(*indexes.begin() + 1);
+        form->Document().SetCurrentEntry(*indexes.begin() + 1);
     }
     QStringList Names()
     {
@@ -103,8 +101,8 @@ TEST_F(EditCommandsTest, CopyThenPasteThreeTimesStepsEightPixelsEachTime)
     Add(okButton, {620, 380, 40, 30}); // near the corner: held inside
     Select({0, 1});
     form->Copy1Click();
-    EXPECT_EQ(PasteOffset, 8);
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_EQ(form->Document().PasteOffset(), 8);
+    EXPECT_FALSE(form->Document().Modified());
 
     for (int paste = 1; paste <= 3; ++paste) {
         form->Paste1Click();
@@ -120,8 +118,8 @@ TEST_F(EditCommandsTest, CopyThenPasteThreeTimesStepsEightPixelsEachTime)
         EXPECT_EQ(Selection(), expected);
         EXPECT_EQ(form->CurrentEntry(), 2 * paste + 2);
     }
-    EXPECT_EQ(PasteOffset, 32);
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_EQ(form->Document().PasteOffset(), 32);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(Names(), (QStringList{"Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "Button7",
                                     "Button8"}));
     EXPECT_EQ(form->ComboBox1->count(), 9);
@@ -157,7 +155,7 @@ TEST_F(EditCommandsTest, ABlockCopiedElsewhereIsFirstPastedWhereItWas)
     TVoObject* original = elsewhere.AddObject(okImage, 0, 0);
     original->Control->SetBounds({50, 60, 40, 40});
     PutBlock(RecordOf(*original), 1);
-    EXPECT_EQ(PasteOffset, 0);
+    EXPECT_EQ(form->Document().PasteOffset(), 0);
 
     form->Edit1Click();
     EXPECT_TRUE(Enabled(EditCommand::Paste));
@@ -174,7 +172,7 @@ TEST_F(EditCommandsTest, ADamagedBlockAddsNothingAndLeavesTheProjectAsItWas)
     Add(okButton, {10, 10, 80, 30});
     Add(okText, {100, 100, 80, 30});
     Select({1});
-    PasteOffset = 16;
+    form->Document().SetPasteOffset(16);
     TVelomniForm elsewhere;
     QByteArray record = RecordOf(*elsewhere.AddObject(okImage, 5, 5));
 
@@ -186,8 +184,8 @@ TEST_F(EditCommandsTest, ADamagedBlockAddsNothingAndLeavesTheProjectAsItWas)
         EXPECT_EQ(boxes.Boxes()[0].text, "No data available (61-2010).");
         EXPECT_EQ(Objects().size(), 2u);
         EXPECT_EQ(Selection(), (Flags{false, true}));
-        EXPECT_EQ(PasteOffset, 16);
-        EXPECT_FALSE(ProjectModified);
+        EXPECT_EQ(form->Document().PasteOffset(), 16);
+        EXPECT_FALSE(form->Document().Modified());
         EXPECT_EQ(form->ComboBox1->count(), 3);
     }
 
@@ -215,12 +213,12 @@ TEST_F(EditCommandsTest, CutWithTheProjectCurrentDoesNothingAndDeleteNeedsAnObje
     Add(okButton, {100, 10, 80, 30});
     for (TVoObject* entry : Objects()) entry->Selected = true;
     form->ListObjectsInSelector();
-    form->SetSelectorEntry(0);
+    form->Document().SetCurrentEntry(0);
     form->Cut1Click();
     form->Delete1Click();
     EXPECT_EQ(Objects().size(), 2u);
     EXPECT_FALSE(ClipboardHasFormat(ClipboardFormat));
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 
     // With an object current, Cut copies the selection and deletes it.
     Select({1, 0});
@@ -228,7 +226,7 @@ TEST_F(EditCommandsTest, CutWithTheProjectCurrentDoesNothingAndDeleteNeedsAnObje
     EXPECT_TRUE(Objects().empty());
     EXPECT_TRUE(ClipboardHasFormat(ClipboardFormat));
     EXPECT_EQ(form->CurrentEntry(), 0);
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
     form->Paste1Click();
     EXPECT_EQ(Names(), (QStringList{"Button1", "Button2"}));
 }
@@ -246,15 +244,15 @@ TEST_F(EditCommandsTest, BringToFrontMovesOnlyTheCurrentObjectAndLeavesNothingSe
     EXPECT_EQ(Selection(), (Flags{false, false, false, false}));
     EXPECT_EQ(form->CurrentEntry(), -1);
     EXPECT_EQ(form->ValueEdit->rowCount(), 1);
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 
-    ProjectModified = false;
+    form->Document().MarkSaved();
     form->SetCurrentEntry(4);
     form->BringtoFront1Click();
     form->SetCurrentEntry(1);
     form->SendtoBack1Click();
     EXPECT_EQ(Names(), (QStringList{"Button2", "Button3", "Button1", "TextBox1"}));
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
     form->SetCurrentEntry(3);
     form->SendtoBack1Click();
     EXPECT_EQ(Names(), (QStringList{"Button1", "Button2", "Button3", "TextBox1"}));
@@ -273,13 +271,13 @@ TEST_F(EditCommandsTest, AlignToGridSnapsEverySelectedObjectToTheNearestPoint)
     EXPECT_EQ(Objects()[1]->Control->Bounds().topLeft(), QPoint(0, 40));
     EXPECT_EQ(Objects()[2]->Control->Bounds().topLeft(), QPoint(-8, 80));
     EXPECT_EQ(Objects()[3]->Control->Bounds().topLeft(), QPoint(13, 120));
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 
     // Objects already on the grid stay; nothing is marked.
     Select({0, 1});
-    ProjectModified = false;
+    form->Document().MarkSaved();
     form->AligntoGrid1Click();
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(EditCommandsTest, AlignmentsMoveTheOthersOntoTheCurrentObject)
@@ -288,7 +286,7 @@ TEST_F(EditCommandsTest, AlignmentsMoveTheOthersOntoTheCurrentObject)
     Add(okImage, {300, 300, 20, 10});
     Select({0});
     form->AlignRight1Click();
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 
     Select({0, 1});
     const std::pair<void (TMainForm::*)(), QPoint> cases[] = {
@@ -301,7 +299,7 @@ TEST_F(EditCommandsTest, AlignmentsMoveTheOthersOntoTheCurrentObject)
         EXPECT_EQ(Objects()[1]->Control->Bounds().topLeft(), expected);
     }
     EXPECT_EQ(Objects()[0]->Control->Bounds().topLeft(), QPoint(10, 20));
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 }
 
 TEST_F(EditCommandsTest, TheEditMenuEnablesWhatTheSelectionAndClipboardAllow)
@@ -340,17 +338,17 @@ TEST_F(EditCommandsTest, CanvasGesturesInTheStudioMarkTheProjectThroughOnePlace)
     QTest::mouseClick(picture, Qt::LeftButton, {}, {60, 50});
     EXPECT_EQ(form->CurrentEntry(), 1);
     EXPECT_TRUE(button->Selected);
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_EQ(form->PageControl1->tabText(0), "Click Actions");
 
     QTest::mousePress(picture, Qt::LeftButton, {}, {60, 50});
     QTest::mouseMove(picture, {76, 66});
     QTest::mouseRelease(picture, Qt::LeftButton, {}, {76, 66});
     EXPECT_EQ(button->Control->Bounds().topLeft(), QPoint(56, 56));
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 
     // The "Add Image" tool places an image and gives way to the select tool.
-    ProjectModified = false;
+    form->Document().MarkSaved();
     form->ToolButton_Image->click();
     QTest::mouseClick(picture, Qt::LeftButton, {}, {203, 101});
     ASSERT_EQ(Objects().size(), 2u);
@@ -358,11 +356,11 @@ TEST_F(EditCommandsTest, CanvasGesturesInTheStudioMarkTheProjectThroughOnePlace)
     EXPECT_TRUE(form->ToolButton_Select->isChecked());
     EXPECT_EQ(form->CurrentEntry(), 2);
     EXPECT_EQ(form->ComboBox1->count(), 3);
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 
     // The canvas's frame resizes the menu window.
-    ProjectModified = false;
+    form->Document().MarkSaved();
     form->EditForm->ResizeByFrame(QRect(form->EditForm->pos(), QSize(720, 480)));
     EXPECT_EQ(Menu().Settings().Width, 720);
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 }

@@ -3,7 +3,7 @@
 // player and its modules need, the desktop's base set left out, and the
 // runtime folder that later builds keep current by copying only what
 // changed.
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/Kinds.h"
 #include "platform/ElfDynamic.h"
 #include "studio/LinuxPlayer.h"
@@ -132,7 +132,7 @@ TEST(RuntimePlan, SoundAndWebBringTheirEnginesWithEverythingTheyLink)
 
 TEST(RuntimePlan, WhatAProjectUsesDecidesItsParts)
 {
-    TProjectDocument document;
+    TWindowlessProject document;
     EXPECT_EQ(PartsProjectNeeds(document), (RuntimeParts{false, false}));
 
     TVoObject* text = NewObjectEntry();

@@ -9,10 +9,10 @@
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
 #include "canvas/EditForm.h"
+#include "document/DesignDocument.h"
 #include "studio/MainForm.h"
 #include "studio/ObjectSelector.h"
 #include "studio/StudioSettings.h"
-#include "model/StudioState.h"
 #include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShell.h"
@@ -43,7 +43,6 @@ protected:
         IsStudio = true;
         ExeFolder = exe.Path();
         ProjectFolder = project.Path();
-        ProjectModified = false;
         form = std::make_unique<TMainForm>(std::make_unique<TVelomniForm>());
         form->SetPlayerSource(VERSION_FIXTURE);
         StudioVersion = ReadFileVersion(VERSION_FIXTURE);
@@ -90,7 +89,7 @@ TEST_F(MainFormTest, OpenAFolderWithoutDataFileAsksBeforeCreating)
     EXPECT_EQ(boxes.Boxes().first().buttons, MsgButtons::YesNo);
     EXPECT_EQ(ProjectFolder, project.Path());
     EXPECT_EQ(Menu().Settings().ApplicationTitle, "Current");
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 
     // Yes: a new project in the folder (without its trailing separator),
     // unsaved, so closing asks first; Cancel keeps the window open.
@@ -99,7 +98,7 @@ TEST_F(MainFormTest, OpenAFolderWithoutDataFileAsksBeforeCreating)
     form->Open1Click();
     EXPECT_EQ(ProjectFolder, other.Path());
     EXPECT_EQ(Menu().Settings().ApplicationTitle, "Velomni CD");
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(form->StatusPanel0->text(), other.Path());
     EXPECT_FALSE(QFileInfo::exists(other.File("velomni.vpj")));
 
@@ -118,7 +117,7 @@ TEST_F(MainFormTest, OpenAFolderWithoutDataFileAsksBeforeCreating)
 
 TEST_F(MainFormTest, SaveChangesPromptYesBuildsAndAFailedBuildRefusesToGoOn)
 {
-    ProjectModified = true;
+    form->Document().Restart(true); // unsaved changes
     Menu().Settings().ApplicationTitle = "Unsaved";
     // Yes with a working build: the project is saved and the command goes on.
     dialogs.folders << other.Path();
@@ -132,7 +131,7 @@ TEST_F(MainFormTest, SaveChangesPromptYesBuildsAndAFailedBuildRefusesToGoOn)
 
     // Yes with a failing build (the folder is gone): nothing happens and
     // closing is refused.
-    ProjectModified = true;
+    form->Document().Restart(true); // unsaved changes
     ProjectFolder = project.File("gone");
     dialogs.asked.clear();
     boxes.Clear();
@@ -143,7 +142,7 @@ TEST_F(MainFormTest, SaveChangesPromptYesBuildsAndAFailedBuildRefusesToGoOn)
                                        "Error: Directory \"" + project.File("gone") + "\" not found"}));
     boxes.Script({MsgAnswer::Yes});
     EXPECT_FALSE(form->close());
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 }
 
 TEST_F(MainFormTest, NewProjectChecksTheFolderAndLeavesTheOldFileUntilTheNextSave)
@@ -171,34 +170,34 @@ TEST_F(MainFormTest, NewProjectChecksTheFolderAndLeavesTheOldFileUntilTheNextSav
     form->NewProject1Click();
     EXPECT_EQ(ProjectFolder, other.Path());
     EXPECT_EQ(Menu().Settings().ApplicationTitle, "Velomni CD");
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(TempDir::Read(other.File("velomni.vpj")), oldBytes);
 
     form->Save1Click();
     EXPECT_NE(TempDir::Read(other.File("velomni.vpj")), oldBytes);
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(MainFormTest, ADamagedDataFileLeavesAnEmptyProjectAndTheFlagAsItWas)
 {
     other.Write("velomni.vpj", "not a project");
     Menu().AddObject(0, 5, 5);
-    ProjectModified = false;
+    form->Document().MarkSaved();
     form->OpenProjectFolder(other.Path());
     ASSERT_EQ(boxes.Boxes().size(), 1);
     EXPECT_TRUE(Menu().ObjectList().empty());
     EXPECT_EQ(ProjectFolder, other.Path());
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
 
-    ProjectModified = true;
+    form->Document().Restart(true); // unsaved changes
     boxes.Script({MsgAnswer::No});
     form->OpenProjectFolder(other.Path());
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 }
 
 TEST_F(MainFormTest, SaveAndTestStartsThePlayerOnlyAfterASuccessfulBuild)
 {
-    ProjectModified = true;
+    form->Document().Restart(true); // unsaved changes
     form->SaveandTest1Click();
     ASSERT_EQ(shell.Calls().size(), 1);
     EXPECT_EQ(shell.Calls().first().verb, "run");
@@ -269,21 +268,21 @@ TEST_F(MainFormTest, SettingsFileReadsDefaultsClampsGridSizesAndWritesAllFiveKey
     ini.WriteString("SETTINGS", "DISPLAYGRID", "7");
     ini.WriteString("SETTINGS", "SNAPTOGRID", "0");
     form->LoadSettings();
-    EXPECT_EQ(GridSizeX, 8);
-    EXPECT_EQ(GridSizeY, 2);
-    EXPECT_TRUE(DisplayGrid);
-    EXPECT_FALSE(SnapToGrid);
+    EXPECT_EQ(form->Document().Grid().X, 8);
+    EXPECT_EQ(form->Document().Grid().Y, 2);
+    EXPECT_TRUE(form->Document().Grid().Display);
+    EXPECT_FALSE(form->Document().Grid().Snap);
     EXPECT_EQ(form->CanvasBackground(), RgbColor(236, 236, 236));
 
     ini.WriteString("SETTINGS", "GRIDSIZEX", "1000");
     ini.WriteInteger("SETTINGS", "BACKGROUNDCOLOR", int(RgbColor(1, 2, 3)));
     form->LoadSettings();
-    EXPECT_EQ(GridSizeX, 99);
+    EXPECT_EQ(form->Document().Grid().X, 99);
     EXPECT_EQ(form->CanvasBackground(), RgbColor(1, 2, 3));
 
     QFile::remove(ini.FileName());
     form->SnaptoGrid1Click();
-    EXPECT_TRUE(SnapToGrid);
+    EXPECT_TRUE(form->Document().Grid().Snap);
     EXPECT_TRUE(form->SnaptoGrid1->isChecked());
     EXPECT_EQ(TempDir::Read(ini.FileName()).replace("\r", ""),
               "[SETTINGS]\nDISPLAYGRID=1\nSNAPTOGRID=1\nGRIDSIZEX=99\nGRIDSIZEY=2\nBACKGROUNDCOLOR=197121\n");
@@ -305,7 +304,7 @@ TEST_F(MainFormTest, DisplayGridRedrawsTheCanvasWithOrWithoutTheGrid)
     EXPECT_EQ(form->EditForm->size(), QSize(640, 400));
     EXPECT_GT(gridDots(), 0);
     form->DisplayGrid1Click();
-    EXPECT_FALSE(DisplayGrid);
+    EXPECT_FALSE(form->Document().Grid().Display);
     EXPECT_EQ(gridDots(), 0);
     form->DisplayGrid1Click();
     EXPECT_GT(gridDots(), 0);
@@ -365,7 +364,7 @@ TEST_F(MainFormTest, AValueTheGridRejectsAbandonsTheCommandThatAskedForIt)
     form->Save1Click();
     EXPECT_EQ(Menu().Settings().Width, 700);
     EXPECT_TRUE(QFileInfo::exists(project.File("velomni.vpj")));
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_EQ(form->EditForm->width(), 700); // the canvas took the new frame
 }
 
@@ -380,5 +379,5 @@ TEST_F(MainFormTest, ANameTypedInTheGridShowsInTheSelectorAtOnce)
     EXPECT_EQ(Menu().ObjectList()[0]->Name, "Play");
     EXPECT_EQ(form->ComboBox1->Entry(1).text, "Play");
     EXPECT_EQ(form->CurrentEntry(), 1);
-    EXPECT_TRUE(ProjectModified);
+    EXPECT_TRUE(form->Document().Modified());
 }

@@ -5,8 +5,8 @@
 #include "model/ProcessState.h"
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
+#include "document/DesignDocument.h"
 #include "studio/MainForm.h"
-#include "model/StudioState.h"
 #include "support/ModalWindows.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShell.h"
@@ -38,12 +38,12 @@ class SaveAndBurnTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_saved = {IsStudio, ExeFolder, ProjectFolder, ProjectModified, StudioVersion};
+        m_saved = {IsStudio, ExeFolder, ProjectFolder, StudioVersion};
         IsStudio = true;
         ExeFolder = exe.Path();
         ProjectFolder = project.Path();
-        ProjectModified = true;
         form = std::make_unique<TMainForm>(std::make_unique<TVelomniForm>());
+        form->Document().Restart(true);
         form->SetPlayerSource(VERSION_FIXTURE);
         StudioVersion = ReadFileVersion(VERSION_FIXTURE);
         form->MenuWindow().Settings().CDLabel = "Family Disc";
@@ -51,7 +51,7 @@ protected:
     void TearDown() override
     {
         form.reset();
-        std::tie(IsStudio, ExeFolder, ProjectFolder, ProjectModified, StudioVersion) = m_saved;
+        std::tie(IsStudio, ExeFolder, ProjectFolder, StudioVersion) = m_saved;
     }
 
     TempDir exe, project, output;
@@ -61,7 +61,7 @@ protected:
     std::unique_ptr<TMainForm> form;
 
 private:
-    std::tuple<bool, QString, QString, bool, QString> m_saved;
+    std::tuple<bool, QString, QString, QString> m_saved;
 };
 
 } // namespace
@@ -82,7 +82,7 @@ TEST_F(SaveAndBurnTest, TheBurnerOpensOnTheSavedFolderWithTheDiscLabel)
                                   });
     EXPECT_EQ(windows, 1);
     EXPECT_EQ(title, "Burn CD/DVD");
-    EXPECT_FALSE(ProjectModified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_TRUE(QFileInfo::exists(project.File("autorun.inf")));
     EXPECT_EQ(JolietLabel(image), "Family Disc");
 }

@@ -2,15 +2,13 @@
 #pragma once
 
 #include "model/ProcessState.h"
-#include "model/StudioState.h"
 
 #include <tuple>
 
 // Every process-wide variable, as one tuple of references.
 inline auto ProcessStateRefs()
 {
-    return std::tie(IsStudio, ExeFolder, PersonalFolder, ProjectFolder, DataFileName, ExitRequested, ProjectModified,
-                    StudioVersion, DisplayGrid, SnapToGrid, GridSizeX, GridSizeY, PasteOffset, InspectorUpdating);
+    return std::tie(IsStudio, ExeFolder, PersonalFolder, ProjectFolder, DataFileName, ExitRequested, StudioVersion);
 }
 
 // Takes a snapshot of every process-wide variable when made and puts all
@@ -29,7 +27,6 @@ public:
     ProcessStateGuard& operator=(const ProcessStateGuard&) = delete;
 
 private:
-    using Snapshot = std::tuple<bool, QString, QString, QString, QString, bool, bool, QString, bool, bool, int, int,
-                                int, bool>;
+    using Snapshot = std::tuple<bool, QString, QString, QString, QString, bool, QString>;
     Snapshot m_saved = ProcessStateRefs();
 };

@@ -2,7 +2,7 @@
 #include "child/LargeProject.h"
 
 #include "cli/ProjectJson.h"
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ProjectFile.h"
 #include "model/VoStream.h"
 
@@ -74,7 +74,7 @@ QJsonObject TextObject(int index)
 
 } // namespace
 
-void MakeLargeProject(TProjectDocument& document)
+void MakeLargeProject(TWindowlessProject& document)
 {
     QJsonArray objects;
     for (int i = 0; i < kPictures; ++i) objects.append(ImageObject(i));
@@ -87,12 +87,12 @@ void MakeLargeProject(TProjectDocument& document)
     if (!JsonToProject(json, document, error)) throw std::runtime_error(error.toStdString());
 }
 
-void SetGeneration(TProjectDocument& document, int generation)
+void SetGeneration(TWindowlessProject& document, int generation)
 {
     document.Settings().FormCaption = kCaptionPrefix + QString::number(generation);
 }
 
-int GenerationOf(TProjectDocument& document)
+int GenerationOf(TWindowlessProject& document)
 {
     const QString& caption = document.Settings().FormCaption;
     if (!caption.startsWith(kCaptionPrefix)) return -1;
@@ -101,7 +101,7 @@ int GenerationOf(TProjectDocument& document)
     return ok ? generation : -1;
 }
 
-QByteArray ProjectBodyBytes(TProjectDocument& document)
+QByteArray ProjectBodyBytes(TWindowlessProject& document)
 {
     TMemoryStream stream;
     if (!WriteProjectBody(document, stream)) return {};

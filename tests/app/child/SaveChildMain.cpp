@@ -3,7 +3,7 @@
 // the other from FIRST on, until it is killed. Prints "ready" once the
 // project is made and "saved N" after each complete save.
 #include "child/LargeProject.h"
-#include "controls/ProjectDocument.h"
+#include "controls/WindowlessProject.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
 
@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     IsStudio = true;
     ProjectFolder = QDir(arguments[1]).absolutePath();
     const QString path = QDir(ProjectFolder).filePath(DataFileName);
-    TProjectDocument document;
+    TWindowlessProject document;
     MakeLargeProject(document);
     std::puts("ready");
     std::fflush(stdout);

@@ -6,6 +6,7 @@
 #include "model/ProcessState.h"
 #include "model/VoObject.h"
 #include "player/VelomniForm.h"
+#include "document/DesignDocument.h"
 #include "studio/MainForm.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ int main(int argc, char** argv)
     TMainForm form(std::make_unique<TVelomniForm>());
     form.OpenProjectFolder(QString::fromLocal8Bit(argv[1]));
     for (TVoObject* entry : form.MenuWindow().ObjectList()) entry->Selected = true;
-    form.SetSelectorEntry(1);
+    form.Document().SetCurrentEntry(1);
     form.Copy1Click();
     std::printf("copied\n");
     std::fflush(stdout);

@@ -11,12 +11,12 @@ class QWidget;
 // A project without a window, for tools that run without a display. Its
 // controls live on a surface that is never shown; a QApplication must
 // exist while it does.
-class TProjectDocument final : public TProjectHost {
+class TWindowlessProject final : public TProjectHost {
 public:
-    TProjectDocument();
-    ~TProjectDocument() override;
-    TProjectDocument(const TProjectDocument&) = delete;
-    TProjectDocument& operator=(const TProjectDocument&) = delete;
+    TWindowlessProject();
+    ~TWindowlessProject() override;
+    TWindowlessProject(const TWindowlessProject&) = delete;
+    TWindowlessProject& operator=(const TWindowlessProject&) = delete;
 
     TProjectSettings& Settings() override { return m_data.Settings; }
     TObjectList& ObjectList() override { return m_data.Objects; }
