@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "burner/CDBurnerForm.h"
 
+#include "burner/WriteCheck.h"
+
 #include "burner/BurnerTexts.h"
 #include "burner/DriveListDelegate.h"
 #include "burner/LayoutBuilder.h"
@@ -188,22 +190,20 @@ void TCDBurnerForm::SetStatus(const QString& text)
 
 bool TCDBurnerForm::HasEnoughSpace()
 {
-    const MediaInfo media = m_engine.RefreshMedia(m_writer);
-    if (media.type == kMediaNone || !media.writable) {
+    const WriteCheck check = CheckWrite(m_engine, m_writer);
+    switch (check.readiness) {
+    case WriteReadiness::Ready: return true;
+    case WriteReadiness::NoWritableMedia:
         Information(QStringLiteral("Please insert writable media before continuing!"));
         return false;
-    }
-    const qint64 freeBytes = m_engine.FreeBlocks(m_writer) * m_engine.BlockSize();
-    const qint64 required = m_engine.ImageSize();
-    if (required < 0) {
+    case WriteReadiness::NoImage:
         Error(QStringLiteral("Disc write can not be started!"));
         return false;
-    }
-    if (required > freeBytes) {
-        Information(FreeSpaceMessage(freeBytes, required));
+    case WriteReadiness::TooLittleSpace:
+        Information(FreeSpaceMessage(check.freeBytes, check.requiredBytes));
         return false;
     }
-    return true;
+    return false;
 }
 
 void TCDBurnerForm::Button1Click()

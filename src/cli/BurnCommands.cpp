@@ -5,6 +5,7 @@
 #include "burner/BurnerTexts.h"
 #include "burner/LayoutBuilder.h"
 #include "burner/LibburnEngine.h"
+#include "burner/WriteCheck.h"
 #include "controls/WindowlessProject.h"
 #include "model/ProcessState.h"
 #include "model/ProjectFile.h"
@@ -198,12 +199,14 @@ int RunBurn(const QStringList& arguments)
     CliBurnEvents events;
     engine.SetEvents(&events);
     if (!BuildFolderLayout(engine, folder)) return kCliRefused;
-    const MediaInfo media = engine.RefreshMedia(device);
-    if (media.type == kMediaNone || !media.writable) return Refuse(QStringLiteral("no writable media in %1").arg(address));
-    const qint64 freeBytes = engine.FreeBlocks(device) * engine.BlockSize();
-    const qint64 required = engine.ImageSize();
-    if (required < 0) return Refuse(QStringLiteral("the image cannot be made"));
-    if (required > freeBytes) return Refuse(FreeSpaceMessage(freeBytes, required).replace("\r\n", " "));
+    const WriteCheck check = CheckWrite(engine, device);
+    switch (check.readiness) {
+    case WriteReadiness::Ready: break;
+    case WriteReadiness::NoWritableMedia: return Refuse(QStringLiteral("no writable media in %1").arg(address));
+    case WriteReadiness::NoImage: return Refuse(QStringLiteral("the image cannot be made"));
+    case WriteReadiness::TooLittleSpace:
+        return Refuse(FreeSpaceMessage(check.freeBytes, check.requiredBytes).replace("\r\n", " "));
+    }
 
     engine.SetVolumeLabel(label);
     WriteSettings settings;
