@@ -17,7 +17,7 @@ rm -f "$demo/project.json"
 "$bin/velomni-cli" import examples/demo/project.json "$demo"
 
 # Build the autorun folder as the studio's Save does: the player copy, the
-# disc icon and autorun.inf. The build also remembers the folder as the
+# disc icon, autorun.inf, and autorun.sh with the Linux player's runtime. The build also remembers the folder as the
 # studio's project folder, so the studio opens it.
 "$bin/velomni-cli" build "$demo"
 
