@@ -1,0 +1,325 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
+# Starts a built disc's menu on a minimal Debian 12 system without Qt, as a
+# user of a desktop starts it: `sh autorun.sh` from the disc's read-only
+# root, as an ordinary user, with the X server and the sound card of the
+# desktop. Then checks what that user would see and hear.
+#
+# usage: run-disc-in-minimal-debian.sh [options] FOLDER_OR_ISO
+#   --reference PNG   the menu window as `velomni-cli render` draws it (required)
+#   --caption TEXT    the menu window's title (required)
+#   --web X,Y,W,H     the web panel, in window coordinates: it must show a page
+#   --mask X,Y,W,H    a part of the window left out of the comparison
+#                     (an animation); may be given more than once
+#   --out DIR         where the player's log, the screenshot and the sound
+#                     are kept (default: a new folder under /tmp)
+#   --cache DIR       the minimal system's cache (see scripts/minimal-debian.sh)
+#
+# Root only, on an X display (DISPLAY; XAUTHORITY if the server wants it).
+# Exit 0: the menu started and passed every check; 1: it did not (the
+# reasons, the log and the screenshot's path are printed); 77: this machine
+# cannot run the check (not root, no mirror for the system, no mount
+# namespace, no X server), with the reason printed.
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+say() { echo "minimal-debian-run: $*" >&2; }
+skip() { say "SKIP: $*"; exit 77; }
+
+# The window must match the reference in all but 2% of its pixels, a pixel
+# matching when no colour channel differs by more than 12%: enough for
+# anti-aliasing that differs between two font set-ups, far too little for
+# a missing control, picture or text line.
+FUZZ=12%
+MAX_DIFFERENT_PERCENT=2
+# A page in the web panel has text: at least this many dark pixels.
+MIN_WEB_DARK_PIXELS=40
+
+if [ "${VELOMNI_MINIMAL_INNER:-}" = 1 ]; then
+  inner=1
+else
+  inner=0
+fi
+
+reference="" caption="" web="" masks="" out="" cache=${VELOMNI_CI_CACHE:-/var/cache/velomni-ci}
+while [ $# -gt 1 ]; do
+  case $1 in
+    --reference) reference=$2 ;;
+    --caption) caption=$2 ;;
+    --web) web=$2 ;;
+    --mask) masks="$masks $2" ;;
+    --out) out=$2 ;;
+    --cache) cache=$2 ;;
+    *) say "unknown option $1"; exit 2 ;;
+  esac
+  shift 2
+done
+[ $# -eq 1 ] && [ -n "$reference" ] && [ -n "$caption" ] || {
+  say "usage: $0 --reference PNG --caption TEXT [--web X,Y,W,H] [--mask X,Y,W,H]... [--out DIR] [--cache DIR] FOLDER_OR_ISO"
+  exit 2
+}
+disc=$1
+
+# ---------------------------------------------------------------------------
+# Outside: the system is unpacked here, and removed here once the private
+# mount namespace (and with it every mount) is gone.
+if [ $inner = 0 ]; then
+  [ "$(id -u)" -eq 0 ] || skip "needs root (chroot, mounts)"
+  [ -e "$disc" ] || { say "no such disc folder or image: $disc"; exit 1; }
+  [ -n "${DISPLAY:-}" ] || skip "no X display (run under xvfb-run, as make test does)"
+  for tool in xdotool import compare convert zstd unshare chroot setsid; do
+    command -v $tool >/dev/null 2>&1 || { say "$tool is missing: run scripts/install-deps.sh"; exit 1; }
+  done
+  xdotool getdisplaygeometry >/dev/null 2>&1 || skip "cannot reach the X server on $DISPLAY"
+  # The chroot has no /tmp/.X11-unix: its X clients reach the server through
+  # the abstract socket, which is shared with the host through the network
+  # namespace. A server that does not listen there cannot be reached.
+  number=${DISPLAY#*:}
+  number=${number%%.*}
+  grep -q "@/tmp/.X11-unix/X$number\$" /proc/net/unix ||
+    skip "the X server $DISPLAY does not listen on the abstract socket @/tmp/.X11-unix/X$number"
+  unshare --mount --propagation private true 2>/dev/null || skip "no private mount namespace (unshare --mount)"
+
+  status=0
+  tarball=$(sh "$here/../../scripts/minimal-debian.sh" "$cache") || status=$?
+  [ $status = 77 ] && skip "the minimal Debian system cannot be made here (reason above)"
+  [ $status = 0 ] || { say "the minimal Debian system could not be made"; exit 1; }
+
+  if [ -z "$out" ]; then out=$(mktemp -d /tmp/velomni-minimal-out.XXXXXX); fi
+  mkdir -p "$out"
+  out=$(cd "$out" && pwd)
+  rm -f "$out"/*
+  work=$(mktemp -d "${TMPDIR:-/var/tmp}/velomni-minimal.XXXXXX")
+  root=$work/root
+  cleanup() {
+    # The mounts lived in the inner namespace only; in case a process of
+    # the system survived it, the removal stays on this file system.
+    rm -rf --one-file-system "$work" 2>/dev/null || rm -rf --one-file-system "$work" || true
+  }
+  trap cleanup EXIT
+  trap 'exit 130' INT TERM HUP
+
+  mkdir "$root"
+  zstd -dc "$tarball" | tar -x -C "$root" --numeric-owner
+  # The user who inserts the disc, with a home of their own.
+  chroot "$root" useradd --create-home --uid 4242 --user-group --shell /bin/sh viewer
+  # A desktop has a machine id; D-Bus and the browser engine read it.
+  od -An -N16 -tx1 /dev/urandom | tr -d ' \n' >"$root/etc/machine-id"
+  echo >>"$root/etc/machine-id"
+  if [ -n "${XAUTHORITY:-}" ] && [ -f "$XAUTHORITY" ]; then
+    cp "$XAUTHORITY" "$root/home/viewer/.Xauthority"
+    chown 4242:4242 "$root/home/viewer/.Xauthority"
+  fi
+  # The sound card: the default PCM writes what is played to a file
+  # (through the null PCM, which discards it at once: no real-time pace).
+  cat >"$root/etc/asound.conf" <<'EOF'
+pcm.!default {
+    type file
+    slave.pcm "null"
+    file "/var/lib/velomni-sound/played.raw"
+    format "raw"
+}
+EOF
+  mkdir -p "$root/var/lib/velomni-sound"
+  chown 4242:4242 "$root/var/lib/velomni-sound"
+
+  status=0
+  VELOMNI_MINIMAL_INNER=1 VELOMNI_MINIMAL_ROOT=$root VELOMNI_MINIMAL_OUT=$out \
+    unshare --mount --propagation private -- sh "$0" --reference "$reference" --caption "$caption" \
+    ${web:+--web "$web"} $(for m in $masks; do printf -- '--mask %s ' "$m"; done) "$disc" || status=$?
+  if [ $status = 0 ]; then
+    say "PASS: the menu started on minimal Debian 12 (screenshot $out/screen.png)"
+  elif [ $status != 77 ]; then
+    say "FAIL: see above; kept in $out: player.log, screen.png, window.png, difference.png"
+  fi
+  exit $status
+fi
+
+# ---------------------------------------------------------------------------
+# Inside the private mount namespace: mounts vanish with it.
+root=$VELOMNI_MINIMAL_ROOT
+out=$VELOMNI_MINIMAL_OUT
+mountpoint_disc=$root/media/viewer/disc
+player=""
+
+stop_player() {
+  if [ -n "$player" ]; then
+    kill -KILL -- "-$player" 2>/dev/null || true
+    wait "$player" 2>/dev/null || true
+    player=""
+  fi
+  # A process of the system that left the group (a helper starting a
+  # session of its own) is found by its root folder.
+  for proc in /proc/[0-9]*; do
+    if [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ]; then
+      kill -KILL "${proc#/proc/}" 2>/dev/null || true
+    fi
+  done
+}
+unmount_all() {
+  for m in "$mountpoint_disc" "$root/dev/shm" "$root/dev/pts" "$root/sys" "$root/proc"; do
+    if mountpoint -q "$m" 2>/dev/null; then umount "$m" 2>/dev/null || umount -l "$m" || true; fi
+  done
+}
+trap 'stop_player; unmount_all' EXIT
+trap 'exit 130' INT TERM HUP
+
+mount -t proc proc "$root/proc"
+mount -t sysfs -o ro sysfs "$root/sys" 2>/dev/null || say "note: no sysfs in the system"
+mount -t tmpfs -o mode=1777,size=512m tmpfs "$root/dev/shm"
+mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts" 2>/dev/null || true
+
+# The disc, read-only as an inserted one: a loop mount of an image, a
+# read-only bind mount of a folder; where the kernel allows neither, a copy
+# without write permission.
+mkdir -p "$mountpoint_disc"
+how=""
+if [ -f "$disc" ]; then
+  if mount -o loop,ro "$disc" "$mountpoint_disc" 2>/dev/null; then
+    how="read-only loop mount of the image"
+  else
+    command -v xorriso >/dev/null 2>&1 || { say "xorriso is missing: run scripts/install-deps.sh"; exit 1; }
+    xorriso -osirrox on -indev "$disc" -extract / "$mountpoint_disc" >/dev/null 2>&1 ||
+      { say "cannot unpack $disc"; exit 1; }
+    chmod -R a-w "$mountpoint_disc"
+    how="copy of the image's content without write permission (no loop mount allowed)"
+  fi
+elif mount --bind "$disc" "$mountpoint_disc" 2>/dev/null &&
+    mount -o remount,bind,ro "$mountpoint_disc" 2>/dev/null; then
+  how="read-only bind mount of the folder"
+else
+  if mountpoint -q "$mountpoint_disc"; then umount "$mountpoint_disc"; fi
+  cp -a "$disc/." "$mountpoint_disc/"
+  chmod -R a-w "$mountpoint_disc"
+  how="copy of the folder without write permission (no read-only bind mount allowed)"
+fi
+say "the disc is a $how, at /media/viewer/disc"
+if chroot --userspec=4242:4242 "$root" sh -c 'touch /media/viewer/disc/.probe' 2>/dev/null; then
+  say "the disc can be written by the user: not a disc"
+  exit 1
+fi
+[ -f "$mountpoint_disc/autorun.sh" ] || { say "FAIL: the disc has no autorun.sh at its root"; exit 1; }
+
+# The player, as the user, from the disc's root, in a session of its own so
+# that it and every process it starts can be ended together.
+log=$out/player.log
+setsid chroot --userspec=4242:4242 "$root" /usr/bin/env -i \
+  HOME=/home/viewer USER=viewer LOGNAME=viewer SHELL=/bin/sh LANG=C.UTF-8 \
+  PATH=/usr/local/bin:/usr/bin:/bin DISPLAY="$DISPLAY" \
+  ${XAUTHORITY:+XAUTHORITY=/home/viewer/.Xauthority} \
+  sh -c 'cd /media/viewer/disc && exec sh autorun.sh' >"$log" 2>&1 </dev/null &
+player=$!
+say "started sh autorun.sh as user viewer (process group $player); log: $log"
+
+alive() { kill -0 "$player" 2>/dev/null; }
+
+# The menu window: visible, with the caption and the size of the reference.
+size=$(identify -format '%w %h' "$reference")
+width=${size% *}
+height=${size#* }
+find_window() {
+  for id in $(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null); do
+    geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+    case $geometry in
+      *"WIDTH=$width
+"*"HEIGHT=$height"*) echo "$id"; return 0 ;;
+    esac
+  done
+  return 1
+}
+
+fail=""
+window=""
+tries=0
+while [ $tries -lt 180 ] && alive; do
+  if window=$(find_window); then break; fi
+  window=""
+  sleep 0.5
+  tries=$((tries + 1))
+done
+if [ -z "$window" ]; then
+  alive || say "the player ended early; its log:"
+  alive || sed 's/^/  | /' "$log" >&2
+  import -window root "$out/screen.png" 2>/dev/null || true
+  say "FAIL: no visible window \"$caption\" of ${width}x${height} (screenshot $out/screen.png)"
+  exit 1
+fi
+eval "$(xdotool getwindowgeometry --shell "$window")"
+say "the menu window $window is at $X,$Y"
+
+# Masks, as ImageMagick draw commands for both pictures.
+draw=""
+for m in $masks; do
+  IFS=, read -r mx my mw mh <<EOF
+$m
+EOF
+  draw="$draw rectangle $mx,$my $((mx + mw - 1)),$((my + mh - 1))"
+done
+if [ -n "$web" ]; then
+  IFS=, read -r wx wy ww wh <<EOF
+$web
+EOF
+  draw="$draw rectangle $wx,$wy $((wx + ww - 1)),$((wy + wh - 1))"
+fi
+masked() {
+  if [ -n "$draw" ]; then
+    convert "$1" -fill black -draw "$draw" "$2"
+  else
+    cp "$1" "$2"
+  fi
+}
+masked "$reference" "$out/reference-masked.png"
+
+# The window is painted in steps (the page loads last): the checks are
+# repeated until all hold or a minute has gone.
+sound=$root/var/lib/velomni-sound/played.raw
+tries=0
+while :; do
+  fail=""
+  import -window root "$out/screen.png"
+  convert "$out/screen.png" -crop "${width}x${height}+$X+$Y" +repage "$out/window.png"
+  masked "$out/window.png" "$out/window-masked.png"
+  different=$(compare -metric AE -fuzz "$FUZZ" "$out/window-masked.png" "$out/reference-masked.png" \
+    "$out/difference.png" 2>&1 >/dev/null || true)
+  different=${different%% *}
+  case $different in '' | *[!0-9.e+]*) fail="$fail; cannot compare the window with the reference ($different)" ;; esac
+  if [ -z "$fail" ] && [ "$(awk -v d="$different" -v n=$((width * height)) -v p=$MAX_DIFFERENT_PERCENT \
+      'BEGIN { print (d * 100 > n * p) ? 1 : 0 }')" = 1 ]; then
+    fail="$fail; $different of $((width * height)) pixels differ from the rendered menu by more than $FUZZ (at most $MAX_DIFFERENT_PERCENT% may)"
+  fi
+  if [ -n "$web" ]; then
+    # Inside the panel's frame: the page's text, dark on light.
+    dark=$(convert "$out/window.png" -crop "$((ww - 8))x$((wh - 8))+$((wx + 4))+$((wy + 4))" +repage \
+      -colorspace Gray -threshold 60% -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
+    [ "$dark" -ge $MIN_WEB_DARK_PIXELS ] ||
+      fail="$fail; the web panel is blank ($dark dark pixels, a page has at least $MIN_WEB_DARK_PIXELS)"
+  fi
+  if [ ! -s "$sound" ]; then
+    fail="$fail; no sound reached the sound card (empty ${sound#"$root"} in the system)"
+  elif [ -z "$(tr -d '\000' <"$sound" | head -c 1)" ]; then
+    fail="$fail; the sound card got only silence"
+  fi
+  alive || { fail="$fail; the player ended"; break; }
+  [ -z "$fail" ] && break
+  tries=$((tries + 1))
+  [ $tries -lt 30 ] || break
+  sleep 2
+done
+say "window vs. reference: ${different:-?} pixels differ; web panel: ${dark:-not checked} dark pixels; sound: $(stat -c %s "$sound" 2>/dev/null || echo 0) bytes"
+cp "$sound" "$out/played.raw" 2>/dev/null || true
+
+stop_player
+# What the loader and Qt say when the disc misses a part of the runtime.
+for message in "error while loading" "cannot load the" "could not find Qt WebEngine resources"; do
+  if grep -i -F -- "$message" "$log" >&2; then
+    fail="$fail; the player's log says \"$message\" (lines above)"
+  fi
+done
+
+if [ -n "$fail" ]; then
+  say "player's log ($log):"
+  sed 's/^/  | /' "$log" | tail -n 60 >&2
+  say "FAIL:${fail#;}"
+  exit 1
+fi
+exit 0
