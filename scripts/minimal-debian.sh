@@ -74,7 +74,7 @@ cleanup() {
   rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+trap 'exit 130' INT TERM HUP PIPE
 root="$work/root"
 
 log "debootstrap --variant=minbase $suite from $mirror"

@@ -17,7 +17,7 @@ command -v jq >/dev/null 2>&1 || { echo "jq is missing: run scripts/install-deps
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/velomni-demo-minimal.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-trap 'exit 130' INT TERM HUP
+trap 'exit 130' INT TERM HUP PIPE
 
 # The tool takes the studio beside it as the player it copies: both are
 # copied together, as an installation has them.

@@ -23,6 +23,7 @@
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/minimal-root.sh"
 say() { echo "minimal-debian-run: $*" >&2; }
 skip() { say "SKIP: $*"; exit 77; }
 
@@ -71,13 +72,8 @@ if [ $inner = 0 ]; then
     command -v $tool >/dev/null 2>&1 || { say "$tool is missing: run scripts/install-deps.sh"; exit 1; }
   done
   xdotool getdisplaygeometry >/dev/null 2>&1 || skip "cannot reach the X server on $DISPLAY"
-  # The chroot has no /tmp/.X11-unix: its X clients reach the server through
-  # the abstract socket, which is shared with the host through the network
-  # namespace. A server that does not listen there cannot be reached.
-  number=${DISPLAY#*:}
-  number=${number%%.*}
-  grep -q "@/tmp/.X11-unix/X$number\$" /proc/net/unix ||
-    skip "the X server $DISPLAY does not listen on the abstract socket @/tmp/.X11-unix/X$number"
+  x_reachable_from_chroot ||
+    skip "the X server $DISPLAY does not listen on the abstract socket, the only one a chroot reaches"
   unshare --mount --propagation private true 2>/dev/null || skip "no private mount namespace (unshare --mount)"
 
   status=0
@@ -97,31 +93,9 @@ if [ $inner = 0 ]; then
     rm -rf --one-file-system "$work" 2>/dev/null || rm -rf --one-file-system "$work" || true
   }
   trap cleanup EXIT
-  trap 'exit 130' INT TERM HUP
+  trap 'exit 130' INT TERM HUP PIPE
 
-  mkdir "$root"
-  zstd -dc "$tarball" | tar -x -C "$root" --numeric-owner
-  # The user who inserts the disc, with a home of their own.
-  chroot "$root" useradd --create-home --uid 4242 --user-group --shell /bin/sh viewer
-  # A desktop has a machine id; D-Bus and the browser engine read it.
-  od -An -N16 -tx1 /dev/urandom | tr -d ' \n' >"$root/etc/machine-id"
-  echo >>"$root/etc/machine-id"
-  if [ -n "${XAUTHORITY:-}" ] && [ -f "$XAUTHORITY" ]; then
-    cp "$XAUTHORITY" "$root/home/viewer/.Xauthority"
-    chown 4242:4242 "$root/home/viewer/.Xauthority"
-  fi
-  # The sound card: the default PCM writes what is played to a file
-  # (through the null PCM, which discards it at once: no real-time pace).
-  cat >"$root/etc/asound.conf" <<'EOF'
-pcm.!default {
-    type file
-    slave.pcm "null"
-    file "/var/lib/velomni-sound/played.raw"
-    format "raw"
-}
-EOF
-  mkdir -p "$root/var/lib/velomni-sound"
-  chown 4242:4242 "$root/var/lib/velomni-sound"
+  root_unpack "$tarball" "$root"
 
   status=0
   VELOMNI_MINIMAL_INNER=1 VELOMNI_MINIMAL_ROOT=$root VELOMNI_MINIMAL_OUT=$out \
@@ -148,53 +122,41 @@ stop_player() {
     wait "$player" 2>/dev/null || true
     player=""
   fi
-  # A process of the system that left the group (a helper starting a
-  # session of its own) is found by its root folder.
-  for proc in /proc/[0-9]*; do
-    if [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ]; then
-      kill -KILL "${proc#/proc/}" 2>/dev/null || true
-    fi
-  done
 }
-unmount_all() {
-  for m in "$mountpoint_disc" "$root/dev/shm" "$root/dev/pts" "$root/sys" "$root/proc"; do
-    if mountpoint -q "$m" 2>/dev/null; then umount "$m" 2>/dev/null || umount -l "$m" || true; fi
-  done
-}
-trap 'stop_player; unmount_all' EXIT
-trap 'exit 130' INT TERM HUP
+trap 'stop_player; root_stop "$root"' EXIT
+trap 'exit 130' INT TERM HUP PIPE
 
-mount -t proc proc "$root/proc"
-mount -t sysfs -o ro sysfs "$root/sys" 2>/dev/null || say "note: no sysfs in the system"
-mount -t tmpfs -o mode=1777,size=512m tmpfs "$root/dev/shm"
-mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts" 2>/dev/null || true
-
+root_mount "$root"
 # The disc, read-only as an inserted one: a loop mount of an image, a
-# read-only bind mount of a folder; where the kernel allows neither, a copy
-# without write permission.
+# read-only bind mount of a folder (or of the image's unpacked content,
+# where the kernel cannot mount the image); where the kernel allows no
+# read-only bind mount, a copy without write permission.
 mkdir -p "$mountpoint_disc"
-how=""
+how="" from=""
 if [ -f "$disc" ]; then
   if mount -o loop,ro "$disc" "$mountpoint_disc" 2>/dev/null; then
     how="read-only loop mount of the image"
   else
     command -v xorriso >/dev/null 2>&1 || { say "xorriso is missing: run scripts/install-deps.sh"; exit 1; }
-    xorriso -osirrox on -indev "$disc" -extract / "$mountpoint_disc" >/dev/null 2>&1 ||
-      { say "cannot unpack $disc"; exit 1; }
-    chmod -R a-w "$mountpoint_disc"
-    how="copy of the image's content without write permission (no loop mount allowed)"
+    xorriso -osirrox on -indev "$disc" -extract / "$root.content" >/dev/null 2>&1 ||
+      { say "FAIL: cannot unpack $disc"; exit 1; }
+    disc=$root.content
+    from=" of the image's content (the kernel cannot mount the image)"
   fi
+fi
+if [ -n "$how" ]; then
+  :
 elif mount --bind "$disc" "$mountpoint_disc" 2>/dev/null &&
     mount -o remount,bind,ro "$mountpoint_disc" 2>/dev/null; then
-  how="read-only bind mount of the folder"
+  how="read-only bind mount$from"
 else
   if mountpoint -q "$mountpoint_disc"; then umount "$mountpoint_disc"; fi
   cp -a "$disc/." "$mountpoint_disc/"
   chmod -R a-w "$mountpoint_disc"
-  how="copy of the folder without write permission (no read-only bind mount allowed)"
+  how="copy$from without write permission (no read-only bind mount allowed)"
 fi
 say "the disc is a $how, at /media/viewer/disc"
-if chroot --userspec=4242:4242 "$root" sh -c 'touch /media/viewer/disc/.probe' 2>/dev/null; then
+if chroot --userspec=$VIEWER_ID:$VIEWER_ID "$root" sh -c 'touch /media/viewer/disc/.probe' 2>/dev/null; then
   say "the disc can be written by the user: not a disc"
   exit 1
 fi
@@ -203,10 +165,8 @@ fi
 # The player, as the user, from the disc's root, in a session of its own so
 # that it and every process it starts can be ended together.
 log=$out/player.log
-setsid chroot --userspec=4242:4242 "$root" /usr/bin/env -i \
-  HOME=/home/viewer USER=viewer LOGNAME=viewer SHELL=/bin/sh LANG=C.UTF-8 \
-  PATH=/usr/local/bin:/usr/bin:/bin DISPLAY="$DISPLAY" \
-  ${XAUTHORITY:+XAUTHORITY=/home/viewer/.Xauthority} \
+# shellcheck disable=SC2046
+setsid chroot --userspec=$VIEWER_ID:$VIEWER_ID "$root" /usr/bin/env -i $(viewer_env) \
   sh -c 'cd /media/viewer/disc && exec sh autorun.sh' >"$log" 2>&1 </dev/null &
 player=$!
 say "started sh autorun.sh as user viewer (process group $player); log: $log"
@@ -217,22 +177,11 @@ alive() { kill -0 "$player" 2>/dev/null; }
 size=$(identify -format '%w %h' "$reference")
 width=${size% *}
 height=${size#* }
-find_window() {
-  for id in $(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null); do
-    geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
-    case $geometry in
-      *"WIDTH=$width
-"*"HEIGHT=$height"*) echo "$id"; return 0 ;;
-    esac
-  done
-  return 1
-}
-
 fail=""
 window=""
 tries=0
 while [ $tries -lt 180 ] && alive; do
-  if window=$(find_window); then break; fi
+  if window=$(find_window "$caption" "$width" "$height"); then break; fi
   window=""
   sleep 0.5
   tries=$((tries + 1))
@@ -272,7 +221,7 @@ masked "$reference" "$out/reference-masked.png"
 
 # The window is painted in steps (the page loads last): the checks are
 # repeated until all hold or a minute has gone.
-sound=$root/var/lib/velomni-sound/played.raw
+sound=$root$SOUND_FILE
 tries=0
 while :; do
   fail=""
@@ -288,9 +237,7 @@ while :; do
     fail="$fail; $different of $((width * height)) pixels differ from the rendered menu by more than $FUZZ (at most $MAX_DIFFERENT_PERCENT% may)"
   fi
   if [ -n "$web" ]; then
-    # Inside the panel's frame: the page's text, dark on light.
-    dark=$(convert "$out/window.png" -crop "$((ww - 8))x$((wh - 8))+$((wx + 4))+$((wy + 4))" +repage \
-      -colorspace Gray -threshold 60% -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)
+    dark=$(dark_pixels "$out/window.png" "$web")
     [ "$dark" -ge $MIN_WEB_DARK_PIXELS ] ||
       fail="$fail; the web panel is blank ($dark dark pixels, a page has at least $MIN_WEB_DARK_PIXELS)"
   fi
@@ -306,7 +253,7 @@ while :; do
   sleep 2
 done
 say "window vs. reference: ${different:-?} pixels differ; web panel: ${dark:-not checked} dark pixels; sound: $(stat -c %s "$sound" 2>/dev/null || echo 0) bytes"
-cp "$sound" "$out/played.raw" 2>/dev/null || true
+head -c 4000000 "$sound" >"$out/played.raw" 2>/dev/null || true
 
 stop_player
 # What the loader and Qt say when the disc misses a part of the runtime.
