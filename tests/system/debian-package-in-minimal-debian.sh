@@ -61,7 +61,7 @@ root=$VELOMNI_MINIMAL_ROOT
 group=""
 stop_group() {
   if [ -n "$group" ]; then
-    kill -KILL -- "-$group" 2>/dev/null || true
+    kill -KILL "-$group" 2>/dev/null || true
     wait "$group" 2>/dev/null || true
     group=""
   fi

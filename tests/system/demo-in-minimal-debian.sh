@@ -39,8 +39,21 @@ fi
 # What the player must show: the menu window as drawn by the tool, its
 # caption, its web panel (a page), and its animated pictures, which are
 # left out of the comparison.
-mkdir -p "$out"
-cli render "$demo" "$out/reference.png"
+# The reference is drawn with only the fonts the minimal system has
+# (fonts-dejavu-core), so that a text differs only where the player draws
+# it differently, not where this machine has more fonts.
+mkdir -p "$out" "$work/fonts"
+dpkg -L fonts-dejavu-core | grep '\.ttf$' | while read -r font; do ln -s "$font" "$work/fonts/"; done
+cat >"$work/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>$work/fonts</dir>
+  <cachedir>$work/font-cache</cachedir>
+  <include ignore_missing="yes">/etc/fonts/conf.d</include>
+</fontconfig>
+EOF
+FONTCONFIG_FILE=$work/fonts.conf cli render "$demo" "$out/reference.png"
 cli export "$demo" >"$work/project.json"
 caption=$(jq -r '.FormCaption' "$work/project.json")
 web=$(jq -r '[.ObjectList[] | select(.ObjectType == 5)][0] | select(.) | "\(.Left),\(.Top),\(.Width),\(.Height)"' \

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Shared by the scripts that run programs on the minimal Debian system
-# (scripts/minimal-debian.sh): sourced, not run. A root is unpacked from
+# (scripts/minimal-debian.sh): sourced, not run, by scripts that set
+# "here" to this folder. A root is unpacked from
 # the cached system into a folder, gets an ordinary user "viewer" and a
 # sound card that plays into a file, and is used as that user through
 # chroot from a private mount namespace (unshare --mount), where its
@@ -23,13 +24,14 @@ root_unpack() {
     cp "$XAUTHORITY" "$2/home/viewer/.Xauthority"
     chown $VIEWER_ID:$VIEWER_ID "$2/home/viewer/.Xauthority"
   fi
-  # The default PCM writes what is played to a file, through the null PCM,
-  # which takes the samples at once (no real-time pace, no sound card).
+  # The sound card: the default PCM pipes what is played into a program
+  # that keeps it in a file, at a pace it sets (sound-card-file.sh).
+  install -m 755 "$here/sound-card-file.sh" "$2/usr/local/bin/sound-card-file"
   cat >"$2/etc/asound.conf" <<EOF
 pcm.!default {
     type file
     slave.pcm "null"
-    file "$SOUND_FILE"
+    file "| /usr/local/bin/sound-card-file $SOUND_FILE"
     format "raw"
 }
 EOF

@@ -84,7 +84,7 @@ if [ $inner = 0 ]; then
   if [ -z "$out" ]; then out=$(mktemp -d /tmp/velomni-minimal-out.XXXXXX); fi
   mkdir -p "$out"
   out=$(cd "$out" && pwd)
-  rm -f "$out"/*
+  (cd "$out" && rm -f player.log screen.png window.png window-masked.png reference-masked.png difference.png played.raw)
   work=$(mktemp -d "${TMPDIR:-/var/tmp}/velomni-minimal.XXXXXX")
   root=$work/root
   cleanup() {
@@ -118,7 +118,7 @@ player=""
 
 stop_player() {
   if [ -n "$player" ]; then
-    kill -KILL -- "-$player" 2>/dev/null || true
+    kill -KILL "-$player" 2>/dev/null || true
     wait "$player" 2>/dev/null || true
     player=""
   fi
@@ -132,7 +132,7 @@ root_mount "$root"
 # where the kernel cannot mount the image); where the kernel allows no
 # read-only bind mount, a copy without write permission.
 mkdir -p "$mountpoint_disc"
-how="" from=""
+how="" from=" of the folder"
 if [ -f "$disc" ]; then
   if mount -o loop,ro "$disc" "$mountpoint_disc" 2>/dev/null; then
     how="read-only loop mount of the image"
@@ -180,7 +180,7 @@ height=${size#* }
 fail=""
 window=""
 tries=0
-while [ $tries -lt 180 ] && alive; do
+while [ $tries -lt 240 ] && alive; do
   if window=$(find_window "$caption" "$width" "$height"); then break; fi
   window=""
   sleep 0.5
@@ -222,7 +222,7 @@ masked "$reference" "$out/reference-masked.png"
 # The window is painted in steps (the page loads last): the checks are
 # repeated until all hold or a minute has gone.
 sound=$root$SOUND_FILE
-tries=0
+deadline=$(($(date +%s) + 60))
 while :; do
   fail=""
   import -window root "$out/screen.png"
@@ -248,9 +248,8 @@ while :; do
   fi
   alive || { fail="$fail; the player ended"; break; }
   [ -z "$fail" ] && break
-  tries=$((tries + 1))
-  [ $tries -lt 30 ] || break
-  sleep 2
+  [ "$(date +%s)" -lt $deadline ] || break
+  sleep 1
 done
 say "window vs. reference: ${different:-?} pixels differ; web panel: ${dark:-not checked} dark pixels; sound: $(stat -c %s "$sound" 2>/dev/null || echo 0) bytes"
 head -c 4000000 "$sound" >"$out/played.raw" 2>/dev/null || true
