@@ -103,7 +103,7 @@ setsid chroot --userspec=$VIEWER_ID:$VIEWER_ID "$root" /usr/bin/env -i $(viewer_
   sh -c 'cd && exec velomni-studio' >"$out/studio.log" 2>&1 </dev/null &
 group=$!
 tries=0
-until xdotool search --onlyvisible --name '^Velomni Studio' >/dev/null 2>&1; do
+until find_window "$root" 'Velomni Studio.*' >/dev/null; do
   tries=$((tries + 1))
   if [ $tries -ge 120 ] || ! kill -0 $group 2>/dev/null; then
     fail="$fail; the studio opened no window (log $out/studio.log: $(tail -n 5 "$out/studio.log"))"
@@ -128,7 +128,7 @@ if [ -x "$root/home/viewer/demo/velomni.exe" ]; then
   tries=0 window="" dark=0
   while [ $tries -lt 120 ] && kill -0 $group 2>/dev/null; do
     if [ -z "$window" ]; then
-      window=$(find_window "$caption" "$width" "$height") || window=""
+      window=$(find_window "$root" "$caption" "$width" "$height") || window=""
     fi
     if [ -n "$window" ]; then
       eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -75,15 +75,23 @@ viewer_env() {
     "PATH=/usr/local/bin:/usr/bin:/bin DISPLAY=$DISPLAY${XAUTHORITY:+ XAUTHORITY=/home/viewer/.Xauthority}"
 }
 
-# find_window CAPTION WIDTH HEIGHT: the id of a visible window of that
-# title and client size.
+# find_window ROOT CAPTION [WIDTH HEIGHT]: the id of a visible window of
+# that title (and client size) whose program runs in ROOT: another test on
+# the same X server may show a window of the same name.
 find_window() {
-  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-    geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
-    case $geometry in
-      *"WIDTH=$2
-"*"HEIGHT=$3"*) echo "$id"; return 0 ;;
-    esac
+  for id in $(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null); do
+    pid=$(xdotool getwindowpid "$id" 2>/dev/null) || continue
+    [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$1" ] || continue
+    if [ $# -ge 4 ]; then
+      geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+      case $geometry in
+        *"WIDTH=$3
+"*"HEIGHT=$4"*) ;;
+        *) continue ;;
+      esac
+    fi
+    echo "$id"
+    return 0
   done
   return 1
 }
