@@ -24,7 +24,8 @@ if [ "${VELOMNI_MINIMAL_INNER:-}" != 1 ]; then
     skip "the X server $DISPLAY does not listen on the abstract socket, the only one a chroot reaches"
   unshare --mount --propagation private true 2>/dev/null || skip "no private mount namespace (unshare --mount)"
   status=0
-  tarball=$(sh "$here/../../scripts/minimal-debian.sh" "${VELOMNI_CI_CACHE:-/var/cache/velomni-ci}") || status=$?
+  cache=${VELOMNI_CI_CACHE:-/var/cache/velomni-ci}
+  tarball=$(sh "$here/../../scripts/minimal-debian.sh" "$cache") || status=$?
   [ $status = 77 ] && skip "the minimal Debian system cannot be made here (reason above)"
   [ $status = 0 ] || { say "the minimal Debian system could not be made"; exit 1; }
 
@@ -43,15 +44,19 @@ if [ "${VELOMNI_MINIMAL_INNER:-}" != 1 ]; then
 
   root_unpack "$tarball" "$work/root"
   cp "$deb" "$work/root/tmp/velomni-studio.deb"
+  # The demo's source (its JSON beside its pictures) and the folder it is
+  # imported into, as scripts/run-demo.sh makes them.
+  cp -r "$source/examples/demo" "$work/root/home/viewer/demo-source"
   cp -r "$source/examples/demo" "$work/root/home/viewer/demo"
-  cp "$source/examples/demo/project.json" "$work/root/home/viewer/demo.json"
   rm -f "$work/root/home/viewer/demo/project.json"
   chown -R $VIEWER_ID:$VIEWER_ID "$work/root/home/viewer"
   # apt reaches the mirror from the system with the host's name servers.
   cp /etc/resolv.conf "$work/root/etc/resolv.conf" 2>/dev/null || true
   echo "deb ${VELOMNI_DEBIAN_MIRROR:-http://deb.debian.org/debian} bookworm main" >"$work/root/etc/apt/sources.list"
 
-  VELOMNI_MINIMAL_INNER=1 VELOMNI_MINIMAL_ROOT=$work/root \
+  # The packages apt fetches are kept for the next run.
+  mkdir -p "$cache/archives/partial"
+  VELOMNI_MINIMAL_INNER=1 VELOMNI_MINIMAL_ROOT=$work/root VELOMNI_MINIMAL_ARCHIVES=$cache/archives \
     unshare --mount --propagation private -- sh "$0" "$cpack" "$build" "$source" "$out"
   exit
 fi
@@ -69,6 +74,7 @@ stop_group() {
 trap 'stop_group; root_stop "$root"' EXIT
 trap 'exit 130' INT TERM HUP PIPE
 root_mount "$root"
+mount --bind "$VELOMNI_MINIMAL_ARCHIVES" "$root/var/cache/apt/archives"
 
 # The studio's Depends, and what apt finds for them, decide whether it runs.
 # -f also puts back what the system took out (ICU) if the package needs it.
@@ -94,16 +100,18 @@ fail=""
 if ! viewer 'velomni-cli --version' >"$out/cli-version.log" 2>&1; then
   fail="$fail; velomni-cli --version failed: $(tail -n 5 "$out/cli-version.log")"
 fi
-if ! viewer 'cd && velomni-cli import demo.json demo && velomni-cli build demo' >"$out/build.log" 2>&1; then
+if ! viewer 'cd && velomni-cli import demo-source/project.json demo && velomni-cli build demo' >"$out/build.log" 2>&1; then
   fail="$fail; velomni-cli could not build the demo: $(tail -n 5 "$out/build.log")"
 fi
 
-# The studio: its main window opens.
+# The studio, opening the demo as a file manager would (a first start
+# without one asks for a project folder): its main window opens.
+# shellcheck disable=SC2046
 setsid chroot --userspec=$VIEWER_ID:$VIEWER_ID "$root" /usr/bin/env -i $(viewer_env) \
-  sh -c 'cd && exec velomni-studio' >"$out/studio.log" 2>&1 </dev/null &
+  sh -c 'cd && exec velomni-studio demo/velomni.vpj' >"$out/studio.log" 2>&1 </dev/null &
 group=$!
 tries=0
-until find_window "$root" 'Velomni Studio.*' >/dev/null; do
+until find_window "$root" 'Velomni Studio' >/dev/null; do
   tries=$((tries + 1))
   if [ $tries -ge 120 ] || ! kill -0 $group 2>/dev/null; then
     fail="$fail; the studio opened no window (log $out/studio.log: $(tail -n 5 "$out/studio.log"))"
@@ -122,8 +130,9 @@ if [ -x "$root/home/viewer/demo/velomni.exe" ]; then
   caption=$(jq -r .FormCaption "$source/examples/demo/project.json")
   width=$(jq -r .Width "$source/examples/demo/project.json")
   height=$(jq -r .Height "$source/examples/demo/project.json")
+  # shellcheck disable=SC2046
   setsid chroot --userspec=$VIEWER_ID:$VIEWER_ID "$root" /usr/bin/env -i $(viewer_env) \
-    sh -c 'cd demo && exec ./velomni.exe' >"$out/player.log" 2>&1 </dev/null &
+    sh -c 'cd /home/viewer/demo && exec ./velomni.exe' >"$out/player.log" 2>&1 </dev/null &
   group=$!
   tries=0 window="" dark=0
   while [ $tries -lt 120 ] && kill -0 $group 2>/dev/null; do
