@@ -32,6 +32,9 @@ if [ "${VELOMNI_MINIMAL_INNER:-}" != 1 ]; then
   mkdir -p "$out"
   out=$(cd "$out" && pwd)
   rm -rf "${out:?}"/*
+  # Roots left by a run that was killed (its cleanup never ran) go first.
+  find "${TMPDIR:-/var/tmp}" -maxdepth 1 -name 'velomni-package.*' -mmin +120 \
+    -exec rm -rf --one-file-system {} + 2>/dev/null || true
   work=$(mktemp -d "${TMPDIR:-/var/tmp}/velomni-package.XXXXXX")
   trap 'rm -rf --one-file-system "$work"' EXIT
   trap 'exit 130' INT TERM HUP PIPE

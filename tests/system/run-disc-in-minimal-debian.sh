@@ -68,6 +68,7 @@ disc=$1
 if [ $inner = 0 ]; then
   [ "$(id -u)" -eq 0 ] || skip "needs root (chroot, mounts)"
   [ -e "$disc" ] || { say "no such disc folder or image: $disc"; exit 1; }
+  disc=$(realpath "$disc")
   [ -n "${DISPLAY:-}" ] || skip "no X display (run under xvfb-run, as make test does)"
   for tool in xdotool import compare convert zstd unshare chroot setsid; do
     command -v $tool >/dev/null 2>&1 || { say "$tool is missing: run scripts/install-deps.sh"; exit 1; }
@@ -86,6 +87,9 @@ if [ $inner = 0 ]; then
   mkdir -p "$out"
   out=$(cd "$out" && pwd)
   (cd "$out" && rm -f player.log screen.png window.png window-masked.png reference-masked.png difference.png played.raw)
+  # Roots left by a run that was killed (its cleanup never ran) go first.
+  find "${TMPDIR:-/var/tmp}" -maxdepth 1 -name 'velomni-minimal.*' -mmin +120 \
+    -exec rm -rf --one-file-system {} + 2>/dev/null || true
   work=$(mktemp -d "${TMPDIR:-/var/tmp}/velomni-minimal.XXXXXX")
   root=$work/root
   cleanup() {
