@@ -254,6 +254,8 @@ while :; do
   alive || { fail="$fail; the player ended"; break; }
   [ -z "$fail" ] && break
   [ "$(date +%s)" -lt $deadline ] || break
+  # A part the player said it cannot load will not appear by waiting.
+  grep -q -i -F -e "error while loading" -e "cannot load the" "$log" && break
   sleep 1
 done
 say "window vs. reference: ${different:-?} pixels differ; web panel: ${dark:-not checked} dark pixels; sound: $(stat -c %s "$sound" 2>/dev/null || echo 0) bytes"
