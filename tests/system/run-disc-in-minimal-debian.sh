@@ -167,6 +167,14 @@ if chroot --userspec=$VIEWER_ID:$VIEWER_ID "$root" sh -c 'touch /media/viewer/di
 fi
 [ -f "$mountpoint_disc/autorun.sh" ] || { say "FAIL: the disc has no autorun.sh at its root"; exit 1; }
 
+# The system has no /tmp/.X11-unix: a window can only come through the
+# abstract socket.
+if [ -e "$root/tmp/.X11-unix" ]; then
+  say "the system has a /tmp/.X11-unix of its own"
+  exit 1
+fi
+say "X server: $DISPLAY through its abstract socket (the system has no /tmp/.X11-unix)"
+
 # The player, as the user, from the disc's root, in a session of its own so
 # that it and every process it starts can be ended together.
 log=$out/player.log
