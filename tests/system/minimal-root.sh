@@ -26,6 +26,7 @@ root_unpack() {
   fi
   # The sound card: the default PCM pipes what is played into a program
   # that keeps it in a file, at a pace it sets (sound-card-file.sh).
+  # shellcheck disable=SC2154  # set by the sourcing script
   install -m 755 "$here/sound-card-file.sh" "$2/usr/local/bin/sound-card-file"
   cat >"$2/etc/asound.conf" <<EOF
 pcm.!default {

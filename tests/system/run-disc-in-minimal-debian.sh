@@ -103,6 +103,7 @@ if [ $inner = 0 ]; then
   root_unpack "$tarball" "$root"
 
   status=0
+  # shellcheck disable=SC2046  # one --mask X,Y,W,H pair of words for each mask
   VELOMNI_MINIMAL_INNER=1 VELOMNI_MINIMAL_ROOT=$root VELOMNI_MINIMAL_OUT=$out \
     unshare --mount --propagation private -- sh "$0" --reference "$reference" --caption "$caption" \
     ${web:+--web "$web"} $(for m in $masks; do printf -- '--mask %s ' "$m"; done) "$disc" || status=$?
