@@ -114,10 +114,15 @@ setsid chroot --userspec=$VIEWER_ID:$VIEWER_ID "$root" /usr/bin/env -i $(viewer_
   sh -c 'cd && exec velomni-studio demo/velomni.vpj' >"$out/studio.log" 2>&1 </dev/null &
 group=$!
 tries=0
-until find_window "$root" 'Velomni Studio' >/dev/null; do
+# Its title is "Velomni Studio", after the project's name where one is open.
+until find_window "$root" '(.* - )?Velomni Studio' >/dev/null; do
   tries=$((tries + 1))
-  if [ $tries -ge 120 ] || ! kill -0 $group 2>/dev/null; then
-    fail="$fail; the studio opened no window (log $out/studio.log: $(tail -n 5 "$out/studio.log"))"
+  if ! kill -0 $group 2>/dev/null; then
+    fail="$fail; the studio ended without a window (log $out/studio.log: $(tail -n 5 "$out/studio.log"))"
+    break
+  fi
+  if [ $tries -ge 240 ]; then
+    fail="$fail; the studio, still running, opened no window in 2 minutes (log $out/studio.log: $(tail -n 5 "$out/studio.log"))"
     break
   fi
   sleep 0.5
