@@ -17,6 +17,7 @@ PACKAGES="
   g++-mingw-w64-i686 gcc-mingw-w64-x86-64 icoutils genisoimage xorriso
   desktop-file-utils appstream shared-mime-info man-db dpkg-dev file lintian xdotool libglib2.0-bin
   strace util-linux
+  debootstrap zstd jq
 "
 
 missing=""

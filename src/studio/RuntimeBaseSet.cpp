@@ -6,15 +6,16 @@
 
 bool IsBaseSetLibrary(QByteArrayView soname)
 {
-    // By the name before ".so"; the xcb utility libraries (icccm, image,
-    // keysyms, render-util, cursor) are not on every desktop and travel
-    // with the runtime.
+    // By the name before ".so". The xcb utility libraries (icccm, image,
+    // keysyms, render-util, cursor) and the X extension libraries that only
+    // toolkits bring (Xcomposite, Xdamage, Xrandr, Xtst, Xcursor,
+    // Xinerama) are not on every desktop: they are small and travel with
+    // the runtime.
     static const QRegularExpression base(QStringLiteral(
         "^(?:"
         "ld-linux.*|libc|libm|libdl|libpthread|librt|libresolv|libutil|libanl|libmvec|libnss_.*|libBrokenLocale"
         "|libstdc\\+\\+|libgcc_s|libz"
-        "|libX11|libX11-xcb|libXau|libXdmcp|libXext|libXrender|libXfixes|libXi|libXrandr|libXcursor"
-        "|libXinerama|libXcomposite|libXdamage|libXtst|libXxf86vm|libxshmfence|libSM|libICE"
+        "|libX11|libX11-xcb|libXau|libXdmcp|libXext|libXrender|libXfixes|libXi|libXxf86vm|libxshmfence|libSM|libICE"
         "|libxkbcommon|libxkbcommon-x11"
         "|libxcb|libxcb-(?!icccm|image|keysyms|render-util|cursor|util|ewmh)[a-z0-9]+"
         "|libGL|libGLX|libGLdispatch|libOpenGL|libEGL|libGLESv2|libgbm|libdrm|libglapi"
