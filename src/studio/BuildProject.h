@@ -9,7 +9,9 @@ class TProjectHost;
 // it is. Writes the data file when unsavedChanges is set, and clears it
 // once written; puts a player copy of playerSource (the studio executable)
 // there as velomni.exe unless the one there is already of StudioVersion,
-// provides velomni.ico from Default.ico beside the studio, writes
+// puts the Linux player with its runtime and autorun.sh there
+// (LinuxPlayer.h), provides velomni.ico from Default.ico beside the studio,
+// writes
 // autorun.inf and remembers the folder as START / DefaultPath in the
 // studio's settings file.
 //
