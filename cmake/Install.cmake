@@ -30,6 +30,8 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/src/studio/ProgramFiles.cpp TARG
   PROPERTIES COMPILE_DEFINITIONS "VELOMNI_DATA_FROM_BIN=\"${velomni_data_from_bin}\"")
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/cli/CliProgramInfo.cpp TARGET_DIRECTORY velomni_cli
   PROPERTIES COMPILE_DEFINITIONS "VELOMNI_VERSION=\"${PROJECT_VERSION}\"")
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/ProgramInfo.cpp TARGET_DIRECTORY velomni_app
+  PROPERTIES COMPILE_DEFINITIONS "VELOMNI_VERSION=\"${PROJECT_VERSION}\"")
 
 install(TARGETS velomni-studio velomni-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${velomni_program_files} DESTINATION ${VELOMNI_INSTALL_DATADIR})

@@ -6,6 +6,7 @@
 #include "app/FontWarmUp.h"
 #include "app/MainWindowEnd.h"
 #include "app/PlayerStart.h"
+#include "app/ProgramInfo.h"
 #include "app/Startup.h"
 #include "app/StudioStart.h"
 #include "model/ProcessState.h"
@@ -60,6 +61,7 @@ int RunPlayer(QApplication& app, std::unique_ptr<TVelomniForm> form, TGeneralFor
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = AnswerProgramInfo(argc, argv)) return *answered;
     QApplication app(argc, argv);
     const FontWarmUp fonts;
 

@@ -5,6 +5,7 @@
 
 #include "burner/BurnerTexts.h"
 #include "burner/DriveListDelegate.h"
+#include "burner/IsoFilePlace.h"
 #include "burner/LayoutBuilder.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxes.h"
@@ -115,6 +116,7 @@ bool TCDBurnerForm::SetUp(const QString& folder, const QString& volumeLabel)
     }
     BuildLayout(m_engine, folder, [this](const QString& text) { SetStatus(text); });
     SetStatus(QString());
+    m_folder = folder;
     m_volumeLabel = volumeLabel;
     FillDeviceList();
     Timer1->start();
@@ -225,8 +227,16 @@ void TCDBurnerForm::Button1Click()
 
 void TCDBurnerForm::Button8Click()
 {
-    const QString fileName = GetDialogs().SaveFile(this, QStringLiteral("ISO File (*.iso)|*.iso"), QStringLiteral("iso"));
+    const QString fileName = GetDialogs().SaveFile(this, QStringLiteral("ISO File (*.iso)|*.iso"),
+                                                   QStringLiteral("iso"), IsoStartFolder(m_folder));
     if (fileName.isEmpty()) return;
+    if (IsoInsideProject(fileName, m_folder) &&
+        GetMessageBoxes().Show(QStringLiteral("Confirm"),
+                               QStringLiteral("The image file is inside the project folder, so it would go onto "
+                                              "the next disc made from it. Save it there anyway?"),
+                               MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    RememberIsoFolder(fileName);
     m_engine.SetVolumeLabel(m_volumeLabel);
     SetStatus(QStringLiteral("========== SAVE IMAGE AS ISO FILE ... "));
     SetStatus(QStringLiteral("File name: ") + fileName);

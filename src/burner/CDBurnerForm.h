@@ -85,6 +85,7 @@ private:
     DiscEngine& m_engine;
     BurnerMode m_mode = BurnerMode::Idle;
     int m_writer = -1;
+    QString m_folder;
     QString m_volumeLabel;
     bool m_toDisc = false;
 };

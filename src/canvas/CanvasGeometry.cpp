@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 namespace {
 
@@ -160,6 +161,44 @@ QPoint AlignedPosition(const QRect& ref, const QRect& own, int mode)
     default: break;
     }
     return position;
+}
+
+std::vector<QRect> DistributedBounds(const std::vector<QRect>& bounds, Qt::Orientation axis)
+{
+    std::vector<QRect> result = bounds;
+    const int count = int(bounds.size());
+    if (count < 3) return result;
+    const bool across = axis == Qt::Horizontal;
+    auto start = [across](const QRect& r) { return across ? r.left() : r.top(); };
+    auto extent = [across](const QRect& r) { return across ? r.width() : r.height(); };
+    std::vector<int> order(bounds.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return start(bounds[size_t(a)]) < start(bounds[size_t(b)]); });
+    const QRect& first = bounds[size_t(order.front())];
+    const QRect& last = bounds[size_t(order.back())];
+    long long inner = 0;
+    for (int i = 1; i < count - 1; ++i) inner += extent(bounds[size_t(order[size_t(i)])]);
+    const long long free = (long long)start(last) - (start(first) + extent(first)) - inner;
+    long long position = start(first) + extent(first);
+    for (int i = 1; i < count - 1; ++i) {
+        QRect& r = result[size_t(order[size_t(i)])];
+        const long long at = position + free * i / (count - 1);
+        if (across)
+            r.moveLeft(int(at));
+        else
+            r.moveTop(int(at));
+        position += extent(r);
+    }
+    return result;
+}
+
+QRect SameSizeBounds(const QSize& reference, const QRect& own, int mode)
+{
+    QRect result = own;
+    if (mode != smHeight) result.setWidth(reference.width());
+    if (mode != smWidth) result.setHeight(reference.height());
+    return result;
 }
 
 std::array<QPoint, 8> MarkHandlePoints(const QRect& b)

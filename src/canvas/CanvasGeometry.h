@@ -6,6 +6,7 @@
 #include <Qt>
 
 #include <array>
+#include <vector>
 
 // The arithmetic of the design canvas, without any window: hit tests,
 // handles, snapping, resizing, clamping and alignment. "div" below is
@@ -94,6 +95,22 @@ enum AlignMode : int {
 // The new top-left of an object aligned to the reference; only one axis
 // changes.
 QPoint AlignedPosition(const QRect& reference, const QRect& own, int mode);
+
+// Bounds spread along one axis with equal gaps: ordered by their left (or
+// top) edge, the first and the last keep their place and the others are
+// put between them so that every gap is the same; a remainder of the
+// integer division goes to the later gaps. Fewer than three change nothing.
+std::vector<QRect> DistributedBounds(const std::vector<QRect>& bounds, Qt::Orientation axis);
+
+// Which sides Make Same copies from the reference.
+enum SameSizeMode : int {
+    smWidth = 0,
+    smHeight = 1,
+    smBoth = 2,
+};
+// The bounds with the reference's width, height or both; the top-left
+// stays.
+QRect SameSizeBounds(const QSize& reference, const QRect& own, int mode);
 
 // The points around which the selection marks draw their handle squares:
 // corners and edge middles of (L, T) .. (L + W, T + H).

@@ -9,6 +9,9 @@
 namespace {
 
 constexpr QRgb kHandleFill = 0xFF808080;
+// The current object, which Align and Make Same follow, stands out by its
+// handles as well as by its thick frame.
+constexpr QRgb kCurrentHandleFill = 0xFF0050C8;
 constexpr QRgb kHandleEdge = 0xFF000000;
 
 void XorPixel(QImage& image, int x, int y)
@@ -19,7 +22,7 @@ void XorPixel(QImage& image, int x, int y)
     line[x] ^= 0x00FFFFFF;
 }
 
-void DrawHandle(QImage& image, QPoint centre)
+void DrawHandle(QImage& image, QPoint centre, QRgb fill)
 {
     const QRect outer(centre.x() - 4, centre.y() - 4, 8, 8);
     const QRect clipped = outer.intersected(image.rect());
@@ -27,7 +30,7 @@ void DrawHandle(QImage& image, QPoint centre)
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = clipped.left(); x <= clipped.right(); ++x) {
             const bool edge = x == outer.left() || x == outer.right() || y == outer.top() || y == outer.bottom();
-            line[x] = edge ? kHandleEdge : kHandleFill;
+            line[x] = edge ? kHandleEdge : fill;
         }
     }
 }
@@ -53,8 +56,10 @@ void DrawSelectionMarks(QImage& picture, const TObjectList& objects, int current
         const TVoObject* entry = objects[i];
         if (!entry || !entry->Selected || !entry->Control) continue;
         const QRect bounds = entry->Control->Bounds();
-        if (currentEntry == int(i) + 1)
+        const bool current = currentEntry == int(i) + 1;
+        if (current)
             for (int grow = 3; grow >= 0; --grow) XorDottedRect(picture, bounds.adjusted(-grow, -grow, grow, grow));
-        for (const QPoint& point : MarkHandlePoints(bounds)) DrawHandle(picture, point);
+        for (const QPoint& point : MarkHandlePoints(bounds))
+            DrawHandle(picture, point, current ? kCurrentHandleFill : kHandleFill);
     }
 }

@@ -12,7 +12,7 @@ class QRect;
 void XorDottedRect(QImage& image, const QRect& rect);
 
 // The selection marks over a picture of the menu window: a thick dotted
-// frame around the current object and eight grey handle squares around
-// every selected object. currentEntry is the selector's entry (object i
+// frame around the current object and eight handle squares around every
+// selected object, blue for the current object and grey for the others. currentEntry is the selector's entry (object i
 // is entry i + 1).
 void DrawSelectionMarks(QImage& picture, const TObjectList& objects, int currentEntry);

@@ -201,6 +201,8 @@ void TPropertyGrid::OpenEditor(int number)
     connect(m_editor->text, &QLineEdit::textEdited, this, [this, number](const QString& text) {
         TypedValue(number, text);
     });
+    // Enter takes a typed value at once, as leaving the cell does.
+    connect(m_editor->text, &QLineEdit::returnPressed, this, [this] { FinishEdit(); });
     m_editor->text->installEventFilter(new DoubleClickFilter(*this, m_editor));
     if (m_editor->drop) connect(m_editor->drop, &QToolButton::clicked, this, [this] { OpenDropList(); });
     if (m_editor->ellipsis)

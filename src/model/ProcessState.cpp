@@ -8,3 +8,4 @@ QString ProjectFolder;
 QString DataFileName = QStringLiteral("velomni.vpj");
 bool ExitRequested = false;
 QString StudioVersion;
+QString LastImageFolder;

@@ -12,3 +12,4 @@ extern QString ProjectFolder;   // the current project folder
 extern QString DataFileName;    // "velomni.vpj"
 extern bool ExitRequested;      // an Exit action ran
 extern QString StudioVersion;   // the studio's FileVersion, read at start-up; empty without one
+extern QString LastImageFolder; // where the last disc image of this run was saved

@@ -85,9 +85,11 @@ QString QtDialogs::OpenFile(QWidget* parent, const QString& filter, const QStrin
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 
-QString QtDialogs::SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix)
+QString QtDialogs::SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                            const QString& startFolder)
 {
     QFileDialog dialog(parent);
+    if (!startFolder.isEmpty()) dialog.setDirectory(startFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QtFileFilter(filter));
     dialog.setDefaultSuffix(defaultSuffix);

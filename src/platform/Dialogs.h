@@ -30,8 +30,10 @@ public:
     virtual QString OpenFile(QWidget* parent, const QString& filter, const QString& startFile,
                              const QString& startFolder, const QString& title = QString()) = 0;
     // A file name chosen in the save dialog, with defaultSuffix added when
-    // the name has none; empty when the user cancelled.
-    virtual QString SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
+    // the name has none, starting in startFolder when one is given; empty
+    // when the user cancelled.
+    virtual QString SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                             const QString& startFolder = QString()) = 0;
     // The system font dialog starting at start; nothing when cancelled.
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& start) = 0;
 };
@@ -57,7 +59,8 @@ public:
                               const QString& start) override;
     QString OpenFile(QWidget* parent, const QString& filter, const QString& startFile,
                      const QString& startFolder, const QString& title = QString()) override;
-    QString SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
+    QString SaveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                     const QString& startFolder = QString()) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& start) override;
 };
 
@@ -71,6 +74,9 @@ public:
     {
         return QString();
     }
-    QString SaveFile(QWidget*, const QString&, const QString&) override { return QString(); }
+    QString SaveFile(QWidget*, const QString&, const QString&, const QString& = QString()) override
+    {
+        return QString();
+    }
     std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
 };

@@ -3,6 +3,8 @@
 
 #include "canvas/EditMenu.h"
 
+#include <Qt>
+
 class TCanvasHost;
 class TDesignDocument;
 
@@ -27,6 +29,16 @@ void DeleteObjects(TDesignDocument& document);
 // along one axis. False, with nothing changed, when no other object is
 // selected or the current entry is not an object.
 bool AlignSelection(TDesignDocument& document, int mode);
+// Spaces the selected objects evenly along one axis between the two
+// outermost ones, as one step. False when fewer than three are selected
+// or nothing moves.
+bool DistributeSelection(TDesignDocument& document, Qt::Orientation axis);
+// Gives every other selected object the current object's width, height
+// or both (SameSizeMode), as one step. False as for AlignSelection.
+bool MakeSelectionSameSize(TDesignDocument& document, int mode);
+// Adds a copy of the selected objects, moved by the paste step, as the new
+// selection; the clipboard is left as it is. False when nothing was added.
+bool DuplicateObjects(TDesignDocument& document, TCanvasHost& host);
 // Moves each selected object to the nearest grid point.
 void AlignSelectionToGrid(TDesignDocument& document, TCanvasHost& host);
 

@@ -41,7 +41,9 @@ namespace {
 
 constexpr int kSidebarWidth = 232;
 constexpr int kActionPageHeight = 156;
-constexpr int kParkedLeft = -1000;
+// The live menu window is parked this far left of the main window, past
+// its own width, so that no size brings it back into view.
+constexpr int kParkedGap = 1000;
 const TColor kDefaultCanvasBackground = RgbColor(236, 236, 236);
 
 QToolButton* MakeToolButton(QToolBar* bar, int image, const QString& hint, bool checkable)
@@ -264,7 +266,10 @@ void TMainForm::CreateSidebar()
 
 void TMainForm::FormCreate()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+    // The window fills the work area maximised, so a window manager keeps
+    // its frame and title bar on screen; un-maximised it keeps that size.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
+    setWindowState(windowState() | Qt::WindowMaximized);
     const bool history = QFileInfo(VersionHistoryFile()).isFile();
     WhatsNewSeparator->setVisible(history);
     WhatsNew1->setVisible(history);
@@ -292,8 +297,7 @@ void TMainForm::showEvent(QShowEvent* event)
 void TMainForm::FormShow()
 {
     LoadSettings();
-    ScrollBox5->move(kParkedLeft, 0);
-    ScrollBox5->resize(m_menu->size());
+    ParkMenuWindow();
     ScrollBox5->show();
     m_menu->show();
     EditForm->SetCloseAllowed(false);
@@ -352,6 +356,12 @@ void TMainForm::PlaceCanvasHost()
     m_canvasHost->resize(qMax(visible.width(), canvas.right() + 1), qMax(visible.height(), canvas.bottom() + 1));
 }
 
+void TMainForm::ParkMenuWindow()
+{
+    ScrollBox5->resize(m_menu->size());
+    ScrollBox5->move(-ScrollBox5->width() - kParkedGap, 0);
+}
+
 void TMainForm::RedrawCanvas()
 {
     EditForm->RedrawCanvas();
@@ -360,7 +370,7 @@ void TMainForm::RedrawCanvas()
 void TMainForm::SyncCanvasWindow()
 {
     EditForm->SyncCanvasWindow();
-    ScrollBox5->resize(m_menu->size());
+    ParkMenuWindow();
     PlaceCanvasHost();
 }
 

@@ -197,6 +197,8 @@ private:
     TVoActions* CurrentActions() const;
     QTreeWidgetItem* SelectedActionItem() const;
     void PlaceCanvasHost();
+    // The live menu window's holder takes its size and stays out of view.
+    void ParkMenuWindow();
     void RefreshEditItems();
     // What the document said changed, shown where it shows.
     void DocumentChanged(EditEffects what);

@@ -21,6 +21,7 @@
 #include "player/VelomniForm.h"
 #include "studio/AboutBox.h"
 #include "studio/BuildProject.h"
+#include "studio/DamagedDataFile.h"
 #include "studio/EditCommands.h"
 #include "studio/GridSizeForm.h"
 #include "studio/ObjectSelector.h"
@@ -152,8 +153,12 @@ void TMainForm::OpenProjectFolder(const QString& chosen)
         StartProject(true);
     } else if (!m_menu->Load(dataFile)) {
         // A failed load keeps the flag as it was; the loader has said why.
+        // The damaged file is set aside before a save can replace it.
         m_menu->ResetProject();
         StartProject(wasModified);
+        GetMessageBoxes().Show(QStringLiteral("Project File"),
+                               DamagedFileMessage(dataFile, SetDamagedFileAside(dataFile)), MsgIcon::Warning,
+                               MsgButtons::Ok);
     }
     AfterProjectChange();
 }
@@ -239,7 +244,7 @@ void TMainForm::DocumentChanged(EditEffects what)
     // The canvas follows the document by itself; the frame it syncs may
     // have resized the menu window, whose holder follows here.
     if (what & FrameSync) {
-        ScrollBox5->resize(m_menu->size());
+        ParkMenuWindow();
         PlaceCanvasHost();
     }
     if (what & (ObjectListChange | SelectorRepaint)) ListObjectsInSelector();

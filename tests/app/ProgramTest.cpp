@@ -72,6 +72,21 @@ TEST(Programs, TheVersionTextNotTheFileNameChoosesTheMode)
     EXPECT_FALSE(run.err.contains("Project Folder"));
 }
 
+TEST(Programs, TheStudioAnswersHelpAndVersionAsTheCommandLineToolDoes)
+{
+    TempDir home;
+    const Finished version = RunProgram(VELOMNI_STUDIO_EXE, {"--version"}, home.Path());
+    Finished cliVersion = Cli({"--version"}, home);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, cliVersion.out.replace("velomni-cli", "velomni-studio"));
+    EXPECT_TRUE(version.err.isEmpty());
+
+    const Finished help = RunProgram(VELOMNI_STUDIO_EXE, {"--help"}, home.Path());
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith("usage: velomni-studio [PROJECT_FOLDER]\n"
+                                    "       velomni-studio --help | --version\n"));
+}
+
 TEST(Programs, VersionAndPatchPlayerKeepTheValuesExactly)
 {
     TempDir dir, home;

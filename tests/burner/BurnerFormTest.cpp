@@ -6,6 +6,7 @@
 #include "burner/BurnerTexts.h"
 #include "burner/CDBurnerForm.h"
 #include "burner/LibburnEngine.h"
+#include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -14,6 +15,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,6 +52,7 @@ const QStringList kIdleWithWriter{"&Write", "&Save ISO File...", "&Quick Erase",
                                   "&Close", "devices", "speeds"};
 
 struct BurnerFixture : testing::Test {
+    ProcessStateGuard state;
     TempDir folder;
     ScriptedEngine engine;
     RecordingMessageBoxes boxes;
@@ -241,7 +244,7 @@ TEST_F(BurnerFixture, SaveIsoFileAsksForTheNameAndReportsTheEnd)
 
     dialogs.saveFiles = {"/tmp/out.iso"};
     form->Button8Click();
-    EXPECT_EQ(dialogs.asked.last(), "save ISO File (*.iso)|*.iso .iso");
+    EXPECT_EQ(dialogs.asked.last(), "save ISO File (*.iso)|*.iso .iso @ " + QFileInfo(folder.Path()).path());
     EXPECT_EQ(engine.calls.filter("Start"), QStringList{"StartSaveIso /tmp/out.iso"});
     EXPECT_EQ(engine.volumeLabel, "My Project");
     EXPECT_EQ(form->Panel1->text(), "File name: /tmp/out.iso");
@@ -257,6 +260,46 @@ TEST_F(BurnerFixture, SaveIsoFileAsksForTheNameAndReportsTheEnd)
     form->Button8Click();
     EXPECT_EQ(BoxTexts(), QStringList{"Error: Error creating ISO File."});
     EXPECT_EQ(form->Mode(), BurnerMode::Idle);
+}
+
+TEST_F(BurnerFixture, SaveIsoFileStartsOutsideTheProjectAndAsksBeforeWritingInsideIt)
+{
+    engine.drives = {Writer("DVD")};
+    TempDir images;
+    auto form = Open();
+    const QString above = QFileInfo(folder.Path()).path();
+
+    // Inside the project folder: asked, and No writes nothing.
+    const QString inside = folder.File("menu.iso");
+    dialogs.saveFiles = {inside};
+    boxes.Script({MsgAnswer::No});
+    form->Button8Click();
+    EXPECT_EQ(dialogs.asked.last(), "save ISO File (*.iso)|*.iso .iso @ " + above);
+    EXPECT_EQ(BoxTexts(), QStringList{"Confirm: The image file is inside the project folder, so it would go onto "
+                                      "the next disc made from it. Save it there anyway?"});
+    EXPECT_TRUE(engine.calls.filter("Start").isEmpty());
+
+    // Outside: no question; the next dialog starts where this image went.
+    boxes.Clear();
+    dialogs.saveFiles = {images.File("menu.iso")};
+    form->Button8Click();
+    EXPECT_TRUE(boxes.Boxes().isEmpty());
+    EXPECT_EQ(engine.calls.filter("Start"), QStringList{"StartSaveIso " + images.File("menu.iso")});
+    engine.Receiver()->OnWriteStatus(kWriteFinished, 100);
+    boxes.Clear();
+
+    dialogs.saveFiles = {inside};
+    boxes.Script({MsgAnswer::Yes});
+    form->Button8Click();
+    EXPECT_EQ(dialogs.asked.last(), "save ISO File (*.iso)|*.iso .iso @ " + images.Path());
+    EXPECT_EQ(boxes.Boxes().size(), 1);
+    EXPECT_EQ(engine.calls.filter("Start").last(), "StartSaveIso " + inside);
+
+    // An image kept inside the project does not make the dialog start there.
+    engine.Receiver()->OnWriteStatus(kWriteFinished, 100);
+    dialogs.saveFiles = {""};
+    form->Button8Click();
+    EXPECT_EQ(dialogs.asked.last(), "save ISO File (*.iso)|*.iso .iso @ " + above);
 }
 
 TEST_F(BurnerFixture, QuickEraseChecksTheMediaAndTheWritersCapability)

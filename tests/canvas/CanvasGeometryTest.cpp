@@ -135,6 +135,21 @@ TEST(CanvasGeometry, AlignmentMovesOneAxisOntoTheReference)
     for (const auto& [mode, expected] : cases) EXPECT_EQ(AlignedPosition(ref, own, mode), expected) << mode;
 }
 
+TEST(CanvasGeometry, DistributingSplitsAnUnevenRemainderAndKeepsTheOutermostInPlace)
+{
+    // Four objects, given out of order; 0..10 and 100..110 stay. The two
+    // inner ones (10 and 20 wide) leave 60 for three gaps of 20, and 61
+    // splits 20, 20, 21.
+    const std::vector<QRect> bounds{{100, 0, 10, 5}, {30, 9, 20, 5}, {0, 7, 10, 5}, {12, 3, 10, 5}};
+    EXPECT_EQ(DistributedBounds(bounds, Qt::Horizontal),
+              (std::vector<QRect>{{100, 0, 10, 5}, {60, 9, 20, 5}, {0, 7, 10, 5}, {30, 3, 10, 5}}));
+    std::vector<QRect> wider = bounds;
+    wider[0].moveLeft(101);
+    EXPECT_EQ(DistributedBounds(wider, Qt::Horizontal)[1].left(), 60);
+    EXPECT_EQ(DistributedBounds(wider, Qt::Horizontal)[3].left(), 30);
+    EXPECT_EQ(DistributedBounds({{0, 0, 5, 5}, {50, 50, 5, 5}}, Qt::Vertical)[1], QRect(50, 50, 5, 5));
+}
+
 TEST(CanvasGeometry, PastedObjectsMoveByTheOffsetAndBackInsideTheSurface)
 {
     const QSize surface(640, 400);

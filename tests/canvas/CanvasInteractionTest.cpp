@@ -235,7 +235,7 @@ TEST_F(CanvasTest, ARightClickSelectsAndOpensThePopupWithTheEditMenusStates)
     QStringList captions;
     for (QAction* action : popup->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(captions, (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Delete", "-", "Align", "-",
+    EXPECT_EQ(captions, (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Duplicate", "Delete", "-", "Align", "-",
                                      "Bring to Front", "Send to Back"}));
     EXPECT_EQ(canvas->PopupItem(EditCommand::Delete)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
 }

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr QRgb kGrey = 0xFF808080;
+constexpr QRgb kCurrentBlue = 0xFF0050C8;
 constexpr QRgb kBlack = 0xFF000000;
 
 QRgb At(const QImage& image, int x, int y)
@@ -111,7 +112,7 @@ TEST_F(CanvasTest, TheCanvasRefusesToCloseUntilTheStudioAllowsIt)
     EXPECT_TRUE(allowed.isAccepted());
 }
 
-TEST_F(CanvasTest, SelectedObjectsGetHandlesAndTheCurrentOneAThickDottedFrame)
+TEST_F(CanvasTest, SelectedObjectsGetHandlesAndTheCurrentOneBlueHandlesAndAThickDottedFrame)
 {
     menu->Settings().BackColor = clWhite;
     menu->RedrawBackground();
@@ -123,11 +124,12 @@ TEST_F(CanvasTest, SelectedObjectsGetHandlesAndTheCurrentOneAThickDottedFrame)
     canvas->RedrawCanvas();
     const QImage& picture = canvas->Picture();
 
-    // Handle squares: a black edge from p - 4 to p + 3, grey inside.
+    // Handle squares: a black edge from p - 4 to p + 3, blue inside for
+    // the current object and grey for the other.
     for (const QPoint& p : {QPoint(40, 40), QPoint(70, 40), QPoint(100, 55), QPoint(200, 70), QPoint(260, 55)}) {
         EXPECT_EQ(At(picture, p.x() - 4, p.y() - 4), kBlack) << p.x() << "," << p.y();
         EXPECT_EQ(At(picture, p.x() + 3, p.y() + 3), kBlack) << p.x() << "," << p.y();
-        EXPECT_EQ(At(picture, p.x() - 3, p.y() + 2), kGrey) << p.x() << "," << p.y();
+        EXPECT_EQ(At(picture, p.x() - 3, p.y() + 2), p.x() < 200 ? kCurrentBlue : kGrey) << p.x() << "," << p.y();
     }
     // The current object's dotted frame reaches 3 pixels out between the
     // handles; the other selected object has none; an unselected one no marks.

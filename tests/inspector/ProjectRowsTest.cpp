@@ -89,6 +89,12 @@ TEST_F(InspectorTest, TheWindowsSizeIsHeldAboveOneAndRedrawsTheFrame)
     Leave();
     EXPECT_EQ(menu->Settings().FormLeft, 16);
     EXPECT_TRUE(boxes.Boxes().isEmpty());
+    // Enter takes the value without leaving the cell.
+    Type("Height", "1");
+    QTest::keyClick(grid.Editor(), Qt::Key_Return);
+    EXPECT_EQ(menu->Settings().Height, 2);
+    EXPECT_EQ(Value("Height"), "2");
+    EXPECT_EQ(grid.Editor()->text(), "2");
 }
 
 TEST_F(InspectorTest, TypingTheTitleStoresEveryKeystrokeAndRepaintsTheSelector)

@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QTableWidget>
 #include <QTest>
@@ -363,4 +364,97 @@ TEST_F(EditCommandsTest, CanvasGesturesInTheStudioMarkTheProjectThroughOnePlace)
     form->EditForm->ResizeByFrame(QRect(form->EditForm->pos(), QSize(720, 480)));
     EXPECT_EQ(Menu().Settings().Width, 720);
     EXPECT_TRUE(form->Document().Modified());
+}
+
+TEST_F(EditCommandsTest, DistributeSpacesThreeObjectsEvenlyBetweenTheOutermostAsOneStep)
+{
+    Add(okButton, {10, 10, 40, 20});
+    Add(okButton, {200, 100, 60, 30});
+    Add(okButton, {70, 40, 20, 10});
+    Select({0, 1, 2});
+    form->Document().UndoStack().clear();
+
+    // Between x 50 and 200 the middle object (20 wide) leaves 130: gaps 65.
+    form->RunEditCommand(EditCommand::DistributeHorizontally);
+    EXPECT_EQ(Objects()[0]->Control->Bounds(), QRect(10, 10, 40, 20));
+    EXPECT_EQ(Objects()[2]->Control->Bounds(), QRect(115, 40, 20, 10));
+    EXPECT_EQ(Objects()[1]->Control->Bounds(), QRect(200, 100, 60, 30));
+    // Top to bottom: 10..30, then 40..50, then 100; gaps of 30 and 30.
+    form->RunEditCommand(EditCommand::DistributeVertically);
+    EXPECT_EQ(Objects()[2]->Control->Bounds(), QRect(115, 60, 20, 10));
+    EXPECT_EQ(form->Document().UndoStack().count(), 2);
+    EXPECT_EQ(form->Document().UndoText(), "Undo Distribute");
+
+    form->Document().Undo();
+    form->Document().Undo();
+    EXPECT_EQ(Objects()[2]->Control->Bounds(), QRect(70, 40, 20, 10));
+
+    // Two objects have nothing to spread.
+    Select({0, 1});
+    form->Edit1Click();
+    EXPECT_FALSE(Enabled(EditCommand::DistributeHorizontally));
+    form->RunEditCommand(EditCommand::DistributeHorizontally);
+    EXPECT_EQ(form->Document().UndoStack().index(), 0);
+}
+
+TEST_F(EditCommandsTest, MakeSameSizeCopiesTheCurrentObjectsSidesToTheOthers)
+{
+    Add(okButton, {10, 10, 40, 20});
+    Add(okButton, {200, 100, 60, 30});
+    Add(okButton, {70, 40, 20, 10});
+    Select({1, 0, 2}); // the largest is current
+    form->Edit1Click();
+    EXPECT_TRUE(Enabled(EditCommand::SameSize));
+
+    form->RunEditCommand(EditCommand::SameWidth);
+    EXPECT_EQ(Objects()[0]->Control->Bounds(), QRect(10, 10, 60, 20));
+    EXPECT_EQ(Objects()[2]->Control->Bounds(), QRect(70, 40, 60, 10));
+    form->RunEditCommand(EditCommand::SameHeight);
+    EXPECT_EQ(Objects()[0]->Control->Bounds(), QRect(10, 10, 60, 30));
+    EXPECT_EQ(Objects()[2]->Control->Bounds(), QRect(70, 40, 60, 30));
+    EXPECT_EQ(Objects()[1]->Control->Bounds(), QRect(200, 100, 60, 30));
+
+    form->Document().Undo();
+    form->Document().Undo();
+    form->RunEditCommand(EditCommand::SameSize);
+    EXPECT_EQ(Objects()[0]->Control->Bounds(), QRect(10, 10, 60, 30));
+    EXPECT_EQ(Objects()[2]->Control->Bounds(), QRect(70, 40, 60, 30));
+    form->Document().Undo(); // one step for all of them
+    EXPECT_EQ(Objects()[0]->Control->Bounds(), QRect(10, 10, 40, 20));
+    EXPECT_EQ(Objects()[2]->Control->Bounds(), QRect(70, 40, 20, 10));
+}
+
+TEST_F(EditCommandsTest, DuplicateCopiesTheSelectionAtThePasteStepAndLeavesTheClipboardAlone)
+{
+    Add(okButton, {10, 10, 40, 20});
+    Add(okButton, {100, 10, 40, 20});
+    Add(okButton, {200, 10, 40, 20});
+    QGuiApplication::clipboard()->setText("kept");
+    Select({0, 2});
+    form->Document().UndoStack().clear();
+    EXPECT_EQ(ActionOf(form->EditItems, EditCommand::Duplicate)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    form->RunEditCommand(EditCommand::Duplicate);
+    ASSERT_EQ(Objects().size(), 5u);
+    EXPECT_EQ(Objects()[3]->Control->Bounds(), QRect(18, 18, 40, 20));
+    EXPECT_EQ(Objects()[4]->Control->Bounds(), QRect(208, 18, 40, 20));
+    EXPECT_EQ(Selection(), (Flags{false, false, false, true, true}));
+    EXPECT_EQ(Names().removeDuplicates(), 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    EXPECT_EQ(form->Document().UndoText(), "Undo Duplicate");
+
+    form->Document().Undo();
+    EXPECT_EQ(Objects().size(), 3u);
+}
+
+TEST_F(EditCommandsTest, TheAlignMenuTellsTheCentresApartAndOffersTheLayoutHelpers)
+{
+    QStringList captions;
+    for (QAction* item : qobject_cast<QMenu*>(ActionOf(form->EditItems, EditCommand::AlignLeft)->parent())->actions())
+        if (!item->isSeparator()) captions << item->text();
+    EXPECT_EQ(captions, (QStringList{"Align to Grid", "Align Left", "Align Center Horizontally", "Align Right",
+                                     "Align Top", "Align Center Vertically", "Align Bottom",
+                                     "Distribute Horizontally", "Distribute Vertically", "Make Same Width",
+                                     "Make Same Height", "Make Same Size"}));
+    EXPECT_EQ(form->EditForm->PopupItem(EditCommand::SameSize)->text(), "Make Same Size");
 }

@@ -24,9 +24,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -178,20 +181,35 @@ TEST_F(MainFormTest, NewProjectChecksTheFolderAndLeavesTheOldFileUntilTheNextSav
     EXPECT_FALSE(form->Document().Modified());
 }
 
-TEST_F(MainFormTest, ADamagedDataFileLeavesAnEmptyProjectAndTheFlagAsItWas)
+TEST_F(MainFormTest, ADamagedDataFileIsSetAsideAndLeavesAnEmptyProjectAndTheFlagAsItWas)
 {
     other.Write("velomni.vpj", "not a project");
     Menu().AddObject(0, 5, 5);
     form->Document().MarkSaved();
     form->OpenProjectFolder(other.Path());
-    ASSERT_EQ(boxes.Boxes().size(), 1);
+    ASSERT_EQ(boxes.Boxes().size(), 2);
+    EXPECT_EQ(boxes.Boxes()[1].caption, "Project File");
+    EXPECT_EQ(boxes.Boxes()[1].text, "The project file \"" + other.File("velomni.vpj") +
+                                         "\" could not be read. It was kept as \"velomni.vpj.damaged\"; "
+                                         "the project starts empty.");
     EXPECT_TRUE(Menu().ObjectList().empty());
     EXPECT_EQ(ProjectFolder, other.Path());
     EXPECT_FALSE(form->Document().Modified());
-
+    // The next save writes a new file and leaves the damaged one alone.
     form->Document().Restart(true); // unsaved changes
-    boxes.Script({MsgAnswer::No});
+    form->Save1Click();
+    EXPECT_EQ(TempDir::Read(other.File("velomni.vpj.damaged")), "not a project");
+    EXPECT_TRUE(QFileInfo(other.File("velomni.vpj")).isFile());
+
+    // A second damaged file takes the next free name.
+    other.Write("velomni.vpj", "damaged again");
+    form->Document().Restart(true); // unsaved changes
+    boxes.Clear();
     form->OpenProjectFolder(other.Path());
+    ASSERT_EQ(boxes.Boxes().size(), 2);
+    EXPECT_TRUE(boxes.Boxes()[1].text.contains("It was kept as \"velomni.vpj.damaged.2\""));
+    EXPECT_EQ(TempDir::Read(other.File("velomni.vpj.damaged.2")), "damaged again");
+    EXPECT_EQ(TempDir::Read(other.File("velomni.vpj.damaged")), "not a project");
     EXPECT_TRUE(form->Document().Modified());
 }
 
@@ -322,6 +340,31 @@ TEST_F(MainFormTest, CenterCanvasCentresInTheHostOrStartsAtTheCorner)
     form->EditForm->resize(visible.width() + 300, 20);
     form->CenterCanvas();
     EXPECT_EQ(form->EditForm->pos(), QPoint(0, (visible.height() - 20) / 2));
+}
+
+// Filling the work area with its client area put the title bar above the
+// screen; maximised, the window manager keeps the frame inside.
+TEST_F(MainFormTest, TheWindowOpensMaximisedSoItsFrameStaysOnScreen)
+{
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    form->show();
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form->size(), QGuiApplication::primaryScreen()->availableGeometry().size());
+}
+
+TEST_F(MainFormTest, AHugeWindowScrollsAndNeverPaintsOverTheSidebar)
+{
+    form->resize(1200, 900);
+    form->show();
+    const QRect sidebar(form->ScrollBox2->mapTo(form.get(), QPoint(0, 0)), form->ScrollBox2->size());
+    const QImage before = form->grab(sidebar).toImage();
+
+    Menu().SetWindowSize(99999, 400);
+    form->Document().Notify(ProjectChanged | FrameSync);
+    EXPECT_EQ(form->EditForm->width(), 99999);
+    EXPECT_FALSE(form->ScrollBox5->geometry().intersects(form->rect()));
+    EXPECT_EQ(form->grab(sidebar).toImage(), before);
+    EXPECT_GT(form->ScrollBox3->horizontalScrollBar()->maximum(), 99999 - form->ScrollBox3->viewport()->width() - 1);
 }
 
 TEST_F(MainFormTest, HelpMenuOpensTheHelpDocumentAndTheVendorAddresses)

@@ -8,7 +8,8 @@
 // Every process-wide variable, as one tuple of references.
 inline auto ProcessStateRefs()
 {
-    return std::tie(IsStudio, ExeFolder, PersonalFolder, ProjectFolder, DataFileName, ExitRequested, StudioVersion);
+    return std::tie(IsStudio, ExeFolder, PersonalFolder, ProjectFolder, DataFileName, ExitRequested, StudioVersion,
+                    LastImageFolder);
 }
 
 // Takes a snapshot of every process-wide variable when made and puts all
@@ -27,6 +28,6 @@ public:
     ProcessStateGuard& operator=(const ProcessStateGuard&) = delete;
 
 private:
-    using Snapshot = std::tuple<bool, QString, QString, QString, QString, bool, QString>;
+    using Snapshot = std::tuple<bool, QString, QString, QString, QString, bool, QString, QString>;
     Snapshot m_saved = ProcessStateRefs();
 };

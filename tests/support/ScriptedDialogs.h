@@ -41,9 +41,11 @@ public:
         return openFiles.isEmpty() ? QString() : openFiles.takeFirst();
     }
 
-    QString SaveFile(QWidget*, const QString& filter, const QString& defaultSuffix) override
+    QString SaveFile(QWidget*, const QString& filter, const QString& defaultSuffix,
+                     const QString& startFolder = QString()) override
     {
-        asked << QStringLiteral("save ") + filter + QStringLiteral(" .") + defaultSuffix;
+        asked << QStringLiteral("save ") + filter + QStringLiteral(" .") + defaultSuffix +
+                     (startFolder.isEmpty() ? QString() : QStringLiteral(" @ ") + startFolder);
         return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
     }
 
