@@ -182,8 +182,8 @@ TEST(DiscRuntime, ThePlayerStartedByAutorunShLoadsOnlyTheDesktopsOwnLibrariesFro
     EXPECT_FALSE(errors.contains("could not find Qt WebEngine resources")) << errors.toStdString();
 
     // The Quit button ends it. The splash screen had the menu's title and
-    // size: the window is looked up again.
-    window = MenuWindow("Velomni Demo", 640, 400);
+    // size: the window is looked up again once it has settled.
+    window = SettledMenuWindow(player.Process(), "Velomni Demo", 640, 400);
     ASSERT_TRUE(window);
     Click(*window, 98, 313);
     ASSERT_TRUE(player.Process().waitForFinished(60000));

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
 
@@ -98,6 +99,24 @@ std::optional<QByteArray> MenuWindow(const QString& title, int width, int height
         if (geometry.contains("WIDTH=" + QByteArray::number(width) + "\n") &&
             geometry.contains("HEIGHT=" + QByteArray::number(height) + "\n"))
             return id.trimmed();
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> SettledMenuWindow(QProcess& player, const QString& title, int width, int height)
+{
+    std::optional<QByteArray> last;
+    QElapsedTimer total, same;
+    total.start();
+    same.start();
+    while (total.elapsed() < 120000 && !player.waitForFinished(250)) {
+        const std::optional<QByteArray> found = MenuWindow(title, width, height);
+        if (found != last) {
+            last = found;
+            same.restart();
+        } else if (found && same.elapsed() >= 4000) {
+            return found;
+        }
     }
     return std::nullopt;
 }

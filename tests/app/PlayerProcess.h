@@ -41,4 +41,8 @@ private:
 
 // The visible window of that title and client size, if one is there.
 std::optional<QByteArray> MenuWindow(const QString& title, int width, int height);
+// The menu window once it has settled: the same window found for four
+// seconds, longer than the splash screen of the same title and size stays
+// up. Nothing when the player ends or two minutes pass first.
+std::optional<QByteArray> SettledMenuWindow(QProcess& player, const QString& title, int width, int height);
 void Click(const QByteArray& window, int x, int y);

@@ -94,10 +94,9 @@ TEST(ReadOnlyDisc, TheDemoPlaysFromAReadOnlyMountAndWritesNothingThere)
     // Time for the web panel and the rich text to load, then the sound
     // button and the button that stops the sounds and ends the player. The
     // splash screen has the menu's title and size, so the window is looked
-    // up again once the splash has closed.
-    QThread::msleep(4000);
-    window = MenuWindow("Velomni Demo", 640, 400);
-    ASSERT_TRUE(window);
+    // up again once it has settled.
+    window = SettledMenuWindow(player.Process(), "Velomni Demo", 640, 400);
+    ASSERT_TRUE(window) << "the menu window did not settle; the player wrote:\n" << TempDir::Read(errors).toStdString();
     Click(*window, 98, 145);
     QThread::msleep(1000);
     Click(*window, 98, 313);
