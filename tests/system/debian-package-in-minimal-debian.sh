@@ -67,13 +67,7 @@ fi
 # Inside the private mount namespace: mounts vanish with it.
 root=$VELOMNI_MINIMAL_ROOT
 group=""
-stop_group() {
-  if [ -n "$group" ]; then
-    kill -KILL "-$group" 2>/dev/null || true
-    wait "$group" 2>/dev/null || true
-    group=""
-  fi
-}
+stop_group() { group_kill "$group"; group=""; }
 trap 'stop_group; root_stop "$root"' EXIT
 trap 'exit 130' INT TERM HUP PIPE
 root_mount "$root"

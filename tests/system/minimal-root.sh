@@ -60,6 +60,13 @@ root_kill() {
 }
 
 # root_stop ROOT: ends its processes, then unmounts what is mounted in it.
+# group_kill PID: ends the process group that PID leads, if one was started.
+group_kill() {
+  [ -n "$1" ] || return 0
+  kill -KILL "-$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
+
 root_stop() {
   root_kill "$1"
   sleep 0.2

@@ -122,13 +122,7 @@ out=$VELOMNI_MINIMAL_OUT
 mountpoint_disc=$root/media/viewer/disc
 player=""
 
-stop_player() {
-  if [ -n "$player" ]; then
-    kill -KILL "-$player" 2>/dev/null || true
-    wait "$player" 2>/dev/null || true
-    player=""
-  fi
-}
+stop_player() { group_kill "$player"; player=""; }
 trap 'stop_player; root_stop "$root"' EXIT
 trap 'exit 130' INT TERM HUP PIPE
 
