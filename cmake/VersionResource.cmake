@@ -1,13 +1,15 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Version information built into an executable from the project version.
 #
-#   velomni_embed_version(<target>)
+#   velomni_embed_version(<target> [PLAYER] [ICON <file.ico>])
 #
 # gives the target the VS_VERSIONINFO tree that ReadVersionValue reads and
 # PatchExeVersionText rewrites: on Windows a VERSIONINFO resource, elsewhere
 # the same tree, byte for byte, in the ELF section ".velomni_version" of a
 # generated source file. The host tool velomni_version_gen writes that file
-# with the tree builder of src/platform, so both share one layout.
+# with the tree builder of src/platform, so both share one layout. PLAYER
+# gives the player's texts instead of the studio's; ICON (Windows only)
+# adds the program's icon.
 #
 #   velomni_file_version(<variable>)
 #
@@ -28,7 +30,19 @@ function(velomni_file_version out_var)
 endfunction()
 
 function(velomni_embed_version target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "PLAYER" "ICON" "")
   velomni_file_version(version)
+  # The player's own version text: "velomni.exe" and six blanks, the width
+  # of the studio's, so the studio's patch of a copy fits in place.
+  if(arg_PLAYER)
+    set(description "Velomni")
+    set(internal_name "velomni")
+    set(original_filename "velomni.exe      ")
+  else()
+    set(description "Velomni Studio")
+    set(internal_name "VelomniStudio")
+    set(original_filename "VelomniStudio.exe")
+  endif()
   if(WIN32)
     string(REPLACE "." "," numbers "${version}")
     set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc")
@@ -47,11 +61,11 @@ BEGIN
     BLOCK "040904E4"
     BEGIN
       VALUE "CompanyName", "Velomni"
-      VALUE "FileDescription", "Velomni Studio"
+      VALUE "FileDescription", "@description@"
       VALUE "FileVersion", "@version@"
-      VALUE "InternalName", "VelomniStudio"
+      VALUE "InternalName", "@internal_name@"
       VALUE "LegalCopyright", "GPL-2.0-or-later"
-      VALUE "OriginalFilename", "VelomniStudio.exe"
+      VALUE "OriginalFilename", "@original_filename@"
       VALUE "ProductName", "Velomni Studio"
       VALUE "ProductVersion", "@version@"
     END
@@ -62,6 +76,11 @@ BEGIN
   END
 END
 ]])
+    if(arg_ICON)
+      # Qt gives its windows the icon of this name; the shell shows it for
+      # the file.
+      file(APPEND "${rc}" "IDI_ICON1 ICON \"${arg_ICON}\"\n")
+    endif()
     target_sources(${target} PRIVATE "${rc}")
     return()
   endif()
@@ -78,11 +97,11 @@ END
   add_custom_command(OUTPUT "${source}"
     COMMAND velomni_version_gen "${source}"
       "CompanyName=Velomni"
-      "FileDescription=Velomni Studio"
+      "FileDescription=${description}"
       "FileVersion=${version}"
-      "InternalName=VelomniStudio"
+      "InternalName=${internal_name}"
       "LegalCopyright=GPL-2.0-or-later"
-      "OriginalFilename=VelomniStudio.exe"
+      "OriginalFilename=${original_filename}"
       "ProductName=Velomni Studio"
       "ProductVersion=${version}"
     DEPENDS velomni_version_gen

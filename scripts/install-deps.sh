@@ -15,6 +15,7 @@ PACKAGES="
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-alsa
   xvfb x11-utils imagemagick fonts-dejavu-core
   g++-mingw-w64-i686 gcc-mingw-w64-x86-64 icoutils genisoimage xorriso
+  g++-mingw-w64-x86-64-posix wine wine64
   desktop-file-utils appstream shared-mime-info man-db dpkg-dev file lintian xdotool libglib2.0-bin
   strace util-linux
   debootstrap zstd jq
@@ -27,7 +28,14 @@ for p in $PACKAGES; do
   fi
 done
 
+windows_sources() {
+  # The Windows player's giflib source, fetched once (see the script).
+  "$(dirname "$0")/windows-deps.sh" ||
+    echo "install-deps: giflib's source could not be fetched, so the Windows player will not be built" >&2
+}
+
 if [ -z "$missing" ]; then
+  windows_sources
   exit 0
 fi
 
@@ -45,3 +53,4 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 # shellcheck disable=SC2086
 $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+windows_sources

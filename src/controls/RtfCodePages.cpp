@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/RtfCodePages.h"
+#include "controls/RtfSystemDecoder.h"
 
 #include "controls/RtfCodePageTables.h"
 
-#include <cerrno>
 #include <utility>
-#include <iconv.h>
 
 namespace {
 
@@ -94,42 +93,6 @@ QString DecodeWith(char16_t (*map)(unsigned char), QByteArrayView bytes)
     return text;
 }
 
-// The C library's converter covers the double-byte and rarer code pages; a byte it cannot
-// convert becomes U+FFFD and conversion goes on after it.
-bool DecodeIconv(int codePage, QByteArrayView bytes, QString& text)
-{
-    const QByteArray name = "CP" + QByteArray::number(codePage);
-    iconv_t converter = iconv_open("UTF-16LE", name.constData());
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return false;
-
-    QByteArray input = bytes.toByteArray();
-    char* in = input.data();
-    size_t inLeft = size_t(input.size());
-    QByteArray output(input.size() * 4 + 16, Qt::Uninitialized);
-    while (inLeft > 0) {
-        char* out = output.data();
-        size_t outLeft = size_t(output.size());
-        const size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-        const auto produced = qsizetype(out - output.data());
-        for (qsizetype i = 0; i + 1 < produced; i += 2) {
-            text.append(QChar(char16_t(static_cast<unsigned char>(output[i])
-                                       | static_cast<unsigned char>(output[i + 1]) << 8)));
-        }
-        if (result != size_t(-1))
-            break;
-        if (errno == E2BIG)
-            continue;
-        // An invalid or truncated sequence: replace its first byte.
-        text.append(QChar(kReplacement));
-        ++in;
-        --inLeft;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
-    }
-    iconv_close(converter);
-    return true;
-}
-
 bool IsWingdings(QStringView name)
 {
     return name.startsWith(u"Wingdings", Qt::CaseInsensitive);
@@ -174,7 +137,7 @@ QString DecodeCodePage(int codePage, QByteArrayView bytes)
     if (const char16_t* table = SingleByteCodePageTable(codePage))
         return DecodeTable(table, bytes);
     QString text;
-    if (codePage > 0 && DecodeIconv(codePage, bytes, text))
+    if (codePage > 0 && DecodeWithSystem(codePage, bytes, text))
         return text;
     return DecodeTable(SingleByteCodePageTable(kDefaultCodePage), bytes);
 }

@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QVBoxLayout>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -22,8 +24,10 @@ constexpr int kReadCode = 4008;
 // The browser engine does not start as root while its sandbox is on.
 void AllowEngineAsRoot()
 {
+#ifndef _WIN32
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
 }
 
 } // namespace
