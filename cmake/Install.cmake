@@ -35,6 +35,10 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/ProgramInfo.cpp TARGET_D
 
 install(TARGETS velomni-studio velomni-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${velomni_program_files} DESTINATION ${VELOMNI_INSTALL_DATADIR})
+# The Windows player, where it was built, among the studio's own files.
+if(VELOMNI_WINDOWS_PLAYER)
+  install(FILES ${VELOMNI_WINDOWS_PLAYER} DESTINATION ${VELOMNI_INSTALL_DATADIR})
+endif()
 
 install(FILES ${velomni_desktop_dir}/${VELOMNI_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${velomni_desktop_dir}/${VELOMNI_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

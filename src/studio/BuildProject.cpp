@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "studio/BuildProject.h"
 
+#include "model/DiscLayout.h"
 #include "model/ErrorReports.h"
 #include "model/IniFile.h"
 #include "model/ProcessState.h"
@@ -12,6 +13,7 @@
 #include "studio/PlayerCopy.h"
 #include "studio/ProgramFiles.h"
 #include "studio/StudioSettings.h"
+#include "studio/WindowsPlayer.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,11 +58,11 @@ QString InProjectFolder(const QString& name)
 // copy that cannot be patched would start as a second studio from the
 // disc, and a player left with this studio's FileVersion would never be
 // copied and patched again.
-bool PutPlayerCopy(const QString& playerSource, const QString& player)
+bool PutPlayerCopy(const QString& playerSource, const QString& player, bool patch)
 {
     try {
-        const int error = CopyFileReplacing(playerSource, player, [](const QString& copy) {
-            PatchExeVersionText(copy, QString::fromLatin1(kPlayerOriginalFilename));
+        const int error = CopyFileReplacing(playerSource, player, [patch](const QString& copy) {
+            if (patch) PatchExeVersionText(copy, QString::fromLatin1(kPlayerOriginalFilename));
         });
         if (error == 0) return true;
         errno = error;
@@ -114,13 +116,19 @@ bool BuildProject(TProjectHost& host, const QString& playerSource, bool& unsaved
         unsavedChanges = false;
     }
 
-    // Without a version of its own the studio cannot tell a current player
-    // from a missing one (both read as empty), so it always puts a new one.
-    const QString player = InProjectFolder(QStringLiteral("velomni.exe"));
-    if (StudioVersion.isEmpty() || ReadFileVersion(player) != StudioVersion) {
-        if (!PutPlayerCopy(playerSource, player)) return false;
-    }
     if (!PutLinuxPlayer(host, playerSource)) return false;
+    // The root's velomni.exe is the Windows player where the studio has one
+    // and the Linux player has its runtime folder; else a copy of this
+    // program made a player. Without a version of its own the studio cannot
+    // tell a current player from a missing one (both read as empty), so it
+    // always puts a new one; a player of the other kind is replaced too.
+    const QString player = InProjectFolder(QStringLiteral("velomni.exe"));
+    QString source = WindowsPlayerSource(ExeFolder);
+    if (source.isEmpty() || !QFileInfo(InProjectFolder(LinuxRuntimeFolderName() + QStringLiteral("/velomni"))).isFile())
+        source = playerSource;
+    const bool current = !StudioVersion.isEmpty() && ReadFileVersion(player) == StudioVersion
+                         && KindOfProgram(player) == KindOfProgram(source);
+    if (!current && !PutPlayerCopy(source, player, source == playerSource)) return false;
 
     const QString icon = InProjectFolder(QStringLiteral("velomni.ico"));
     const QString defaultIcon = ProgramFile(QStringLiteral("Default.ico"));

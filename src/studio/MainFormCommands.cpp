@@ -31,6 +31,7 @@
 #include "studio/StudioSettings.h"
 #include "studio/TipsForm.h"
 #include "studio/VendorAddresses.h"
+#include "studio/WindowsPlayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -192,7 +193,7 @@ void TMainForm::Save1Click()
 void TMainForm::SaveandTest1Click()
 {
     if (!CommitPendingEdit() || !BuildProject()) return;
-    GetShell().StartProgram(QDir(ProjectFolder).filePath(QStringLiteral("velomni.exe")));
+    GetShell().StartProgram(PlayerToTest(ProjectFolder));
 }
 
 void TMainForm::BurnCDDVD1Click()
