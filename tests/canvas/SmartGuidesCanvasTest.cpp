@@ -2,11 +2,11 @@
 // Smart guides through the real canvas: mouse events on the picture, the
 // controls' bounds, the guide lines in the picture and the undo steps.
 #include "CanvasFixture.h"
+#include "TestSeed.h"
 
 #include "canvas/SmartGuides.h"
 #include "model/Kinds.h"
 
-#include <cstdio>
 #include <random>
 #include <string>
 
@@ -210,9 +210,7 @@ TEST_F(GuidesTest, SeveralSelectedObjectsSnapAsOneBoxAndEscTakesTheGuideAway)
 // canvas shows that arithmetic's guide lines.
 TEST_F(GuidesTest, RandomDragsLandWhereTheGuideArithmeticPutsThem)
 {
-    const QByteArray seedText = qgetenv("VELOMNI_SEED");
-    const unsigned seed = seedText.isEmpty() ? std::random_device{}() : seedText.toUInt();
-    std::printf("random guided drags with VELOMNI_SEED=%u\n", seed);
+    const unsigned seed = TestSeed("random guided drags");
     SCOPED_TRACE("VELOMNI_SEED=" + std::to_string(seed));
     std::mt19937 random(seed);
     auto between = [&](int low, int high) { return low + int(random() % unsigned(high - low + 1)); };

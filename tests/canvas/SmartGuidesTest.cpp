@@ -2,17 +2,19 @@
 // The smart guides' arithmetic, called directly: which lines snap, how far,
 // and the guide lines that show it; then random scenes against a plain
 // search over every line.
+#include "TestSeed.h"
+
 #include "canvas/CanvasGeometry.h"
+#include "canvas/SelectionMarks.h"
 #include "canvas/SmartGuides.h"
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
+#include <QImage>
 
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cstdio>
 #include <random>
 #include <string>
 
@@ -147,15 +149,31 @@ TEST(SmartGuides, FarBoundsAndEmptyRectanglesDoNotBreakTheSearch)
     EXPECT_TRUE(SnapToGuides({0, 1, 10, 10}, {}, kWindow, 0).snappedX);
 }
 
+TEST(SmartGuides, GuideLinesAreDrawnOnePixelWideAndClippedToThePicture)
+{
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    // The window's far edge (x 20) is drawn on the last column; a line
+    // reaching out of the picture is cut; one outside it is left out.
+    DrawGuideLines(picture, {{Qt::Vertical, 20, -5, 100}, {Qt::Horizontal, 3, 2, 6}, {Qt::Horizontal, -1, 0, 20},
+                             {Qt::Vertical, 21, 0, 10}});
+    int coloured = 0;
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const bool on = x == 19 || (y == 3 && x >= 2 && x < 6);
+            EXPECT_EQ(picture.pixel(x, y) == 0xFFFF00FF, on) << x << "," << y;
+            coloured += on;
+        }
+    EXPECT_EQ(coloured, 10 + 4);
+}
+
 // Random scenes: the result is either no snap on an axis (no line of the
 // moving rectangle within the threshold of any line) or a shift by the
 // smallest distance there is, which puts one of the moving lines exactly
 // on a line; every guide drawn lies on a line of both and spans both.
 TEST(SmartGuides, RandomScenesSnapToTheNearestLineOrNotAtAll)
 {
-    const QByteArray seedText = qgetenv("VELOMNI_SEED");
-    const unsigned seed = seedText.isEmpty() ? std::random_device{}() : seedText.toUInt();
-    std::printf("random guide scenes with VELOMNI_SEED=%u\n", seed);
+    const unsigned seed = TestSeed("random guide scenes");
     SCOPED_TRACE("VELOMNI_SEED=" + std::to_string(seed));
     std::mt19937 random(seed);
     auto between = [&](int low, int high) { return low + int(random() % unsigned(high - low + 1)); };
