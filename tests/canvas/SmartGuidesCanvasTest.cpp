@@ -181,6 +181,24 @@ TEST_F(GuidesTest, AResizeSnapsTheDraggedEdgeAndLeavesTheOthers)
     EXPECT_EQ(document->UndoStack().count(), 3);
 }
 
+TEST_F(GuidesTest, SeveralResizedObjectsSnapTheirBoxsEdgeAndGrowAlike)
+{
+    Add(okButton, {183, 40, 20, 20}); // x lines 183, 193, 203
+    TVoObject* a = Add(okImage, {100, 200, 50, 40});
+    TVoObject* b = Add(okImage, {100, 260, 80, 40});
+    a->Selected = b->Selected = true;
+    // b's right handle; the box's right edge 181 is 2 from 183, so both
+    // grow by 3, though a's own edge stays far from the line.
+    Press({179, 280});
+    ASSERT_EQ(canvas->Interaction().Hit(), hcRight);
+    MoveTo({180, 280});
+    EXPECT_EQ(Bounds(a), QRect(100, 200, 53, 40));
+    EXPECT_EQ(Bounds(b), QRect(100, 260, 83, 40));
+    EXPECT_EQ(Guides(), (std::vector<GuideLine>{{Qt::Vertical, 183, 40, 300}}));
+    Release({180, 280});
+    EXPECT_EQ(document->UndoStack().count(), 1);
+}
+
 TEST_F(GuidesTest, SeveralSelectedObjectsSnapAsOneBoxAndEscTakesTheGuideAway)
 {
     Add(okButton, {400, 40, 20, 20}); // x lines 400, 410, 420
