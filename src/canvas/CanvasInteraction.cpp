@@ -14,6 +14,13 @@ QRect BoundsOf(const TVoObject* entry)
     return entry && entry->Control ? entry->Control->Bounds() : QRect();
 }
 
+QRect UnitedBounds(const std::vector<QRect>& bounds)
+{
+    QRect united;
+    for (const QRect& r : bounds) united = united.isNull() ? r : united.united(r);
+    return united;
+}
+
 int HitTest(QPoint point, const TVoObject* entry)
 {
     if (!entry || !entry->Control) return hcNone;
@@ -42,6 +49,7 @@ void TCanvasInteraction::Reset()
     m_state = DragState::Idle;
     m_moved = false;
     m_band = QRect();
+    m_guides.clear();
 }
 
 void TCanvasInteraction::Press(Qt::MouseButton button, bool ctrl, QPoint point)
@@ -118,21 +126,32 @@ void TCanvasInteraction::KeepOnlyPicked(QPoint point)
     m_hitCode = hcBody;
 }
 
+// The selection as it is at the press, and the lines of everything else
+// for the smart guides, sorted once for the whole drag.
 void TCanvasInteraction::RememberBounds()
 {
     m_dragged.clear();
     m_boundsBefore.clear();
-    for (TVoObject* entry : m_document.SelectedObjects()) {
+    m_guides.clear();
+    m_guidesOn = true;
+    std::vector<QRect> others;
+    for (TVoObject* entry : m_document.Objects()) {
         if (!entry->Control) continue;
+        if (!entry->Selected) {
+            others.push_back(entry->Control->Bounds());
+            continue;
+        }
         m_dragged.push_back(entry);
         m_boundsBefore.push_back(entry->Control->Bounds());
     }
+    m_freeBounds = m_boundsBefore;
+    m_candidates = GuideCandidates(others, ClientSize());
 }
 
-void TCanvasInteraction::Move(QPoint point)
+void TCanvasInteraction::Move(QPoint point, bool guides)
 {
     switch (m_state) {
-    case DragState::Transform: StepTransform(point); break;
+    case DragState::Transform: StepTransform(point, guides); break;
     case DragState::Band:
         m_moved = true;
         m_band = NormalisedBand(m_pressPoint, point);
@@ -142,19 +161,64 @@ void TCanvasInteraction::Move(QPoint point)
     }
 }
 
-// The controls follow the mouse; the edit is made once, at the release.
-void TCanvasInteraction::StepTransform(QPoint point)
+// The selection follows the mouse as the grid allows; the edit is made
+// once, at the release. Switching the guides on or off shows the
+// selection anew even when the mouse made no step.
+void TCanvasInteraction::StepTransform(QPoint point, bool guides)
 {
     const TGridSettings& grid = m_document.Grid();
     const DragStep step =
         SnapDragStep(point.x() - m_lastPoint.x(), point.y() - m_lastPoint.y(), grid.Snap, grid.X, grid.Y);
-    if (!step.take) return;
-    m_moved = true;
+    const bool switched = guides != m_guidesOn;
+    m_guidesOn = guides;
+    if (!step.take && !(switched && m_moved)) return;
+    if (step.take) {
+        m_moved = true;
+        const QSize client = ClientSize();
+        for (QRect& bounds : m_freeBounds)
+            bounds = TransformBounds(bounds, m_hitCode, step.dx, step.dy, client, grid.X, grid.Y);
+        m_lastPoint += QPoint(step.dx, step.dy);
+    }
+    ShowTransform();
+}
+
+std::vector<QRect> TCanvasInteraction::TransformedBounds(int dx, int dy, QSize client) const
+{
+    const TGridSettings& grid = m_document.Grid();
+    std::vector<QRect> result;
+    result.reserve(m_freeBounds.size());
+    for (const QRect& bounds : m_freeBounds)
+        result.push_back(TransformBounds(bounds, m_hitCode, dx, dy, client, grid.X, grid.Y));
+    return result;
+}
+
+// The controls take the free bounds pulled onto the nearest guides. The
+// selection is snapped as one rectangle; an axis on which the clamps or
+// the minimum size keep it off the guide does not snap.
+void TCanvasInteraction::ShowTransform()
+{
+    m_guides.clear();
+    std::vector<QRect> shown = m_freeBounds;
+    unsigned features = m_guidesOn ? GuideFeaturesOf(m_hitCode) : 0u;
     const QSize client = ClientSize();
-    for (TVoObject* entry : m_dragged)
-        entry->Control->SetBounds(
-            TransformBounds(entry->Control->Bounds(), m_hitCode, step.dx, step.dy, client, grid.X, grid.Y));
-    m_lastPoint += QPoint(step.dx, step.dy);
+    const QRect free = UnitedBounds(m_freeBounds);
+    while (features != 0) {
+        const GuideSnap snap = m_candidates.Snap(free, features);
+        std::vector<QRect> snapped = TransformedBounds(snap.dx, snap.dy, client);
+        const QRect box = UnitedBounds(snapped);
+        unsigned missed = 0;
+        if (box.left() != snap.snapped.left() || box.width() != snap.snapped.width()) missed |= gfAllX;
+        if (box.top() != snap.snapped.top() || box.height() != snap.snapped.height()) missed |= gfAllY;
+        if (missed == 0) {
+            shown = std::move(snapped);
+            m_guides = snap.lines;
+            break;
+        }
+        const unsigned kept = features & ~missed;
+        if (kept == features) break;
+        features = kept;
+    }
+    for (size_t i = 0; i < m_dragged.size(); ++i) m_dragged[i]->Control->SetBounds(shown[i]);
     m_document.Notify(CanvasRedraw);
 }
 
@@ -189,6 +253,7 @@ void TCanvasInteraction::Release(Qt::MouseButton button, bool ctrl, QPoint point
     }
     if (m_state == DragState::Idle) return; // a press the studio refused, or a cancelled gesture
     if (m_state == DragState::Transform) {
+        m_guides.clear(); // the picture the edit brings shows none
         FinishTransform();
     } else if (m_moved) {
         SelectByBand(ctrl);

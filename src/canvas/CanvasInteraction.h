@@ -2,6 +2,7 @@
 #pragma once
 
 #include "canvas/CanvasGeometry.h"
+#include "canvas/SmartGuides.h"
 
 #include <QPoint>
 #include <QRect>
@@ -34,7 +35,9 @@ public:
     TCanvasInteraction(TCanvasHost& host, TDesignDocument& document);
 
     void Press(Qt::MouseButton button, bool ctrl, QPoint point);
-    void Move(QPoint point);
+    // guides: whether a moved or resized selection snaps to the smart
+    // guides on this move (Alt held switches them off).
+    void Move(QPoint point, bool guides = true);
     void Release(Qt::MouseButton button, bool ctrl, QPoint point);
     // A key on the canvas: arrows nudge the selection (Shift: one grid
     // step), Delete deletes it, Esc cancels the gesture, Tab and Shift+Tab
@@ -48,6 +51,9 @@ public:
     bool SkipNextRelease() const { return m_skipNextRelease; }
     // The band now drawn; invalid when there is none.
     const QRect& Band() const { return m_band; }
+    // The smart guide lines the selection now lies on; only while it is
+    // dragged.
+    const std::vector<GuideLine>& Guides() const { return m_guides; }
     void ClearBand() { m_band = QRect(); }
     // The cursor the picture shows over the last idle position.
     Qt::CursorShape Cursor() const { return m_cursor; }
@@ -63,7 +69,9 @@ private:
     void StartTransformOrPick(QPoint point);
     void KeepOnlyPicked(QPoint point);
     void RememberBounds();
-    void StepTransform(QPoint point);
+    void StepTransform(QPoint point, bool guides);
+    void ShowTransform();
+    std::vector<QRect> TransformedBounds(int dx, int dy, QSize client) const;
     void FinishTransform();
     void SelectByBand(bool ctrl);
     void SelectByClick(bool ctrl, QPoint point);
@@ -88,4 +96,12 @@ private:
     int m_entryBefore = 0;
     std::vector<TVoObject*> m_dragged;
     std::vector<QRect> m_boundsBefore;
+    // Where the drag puts the selection without guides: the mouse's way
+    // with grid snapping, clamps and minimum sizes. The guides pull the
+    // controls away from it by a few pixels at most.
+    std::vector<QRect> m_freeBounds;
+    // The lines of the objects that stay and of the window, from the press.
+    GuideCandidates m_candidates;
+    bool m_guidesOn = true;
+    std::vector<GuideLine> m_guides;
 };

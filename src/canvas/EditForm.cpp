@@ -42,7 +42,10 @@ protected:
         m_form.ImageMouseDown(event->button(), event->modifiers(), event->position().toPoint());
         setFocus(Qt::MouseFocusReason);
     }
-    void mouseMoveEvent(QMouseEvent* event) override { m_form.ImageMouseMove(event->position().toPoint()); }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        m_form.ImageMouseMove(event->position().toPoint(), event->modifiers());
+    }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         m_form.ImageMouseUp(event->button(), event->modifiers(), event->position().toPoint(),
@@ -110,6 +113,7 @@ void TEditForm::RedrawCanvas()
     if (m_picture.size() != size) m_picture = QImage(size, QImage::Format_RGB32);
     surface->render(&m_picture);
     DrawSelectionMarks(m_picture, m_menu.ObjectList(), m_document.CurrentEntry());
+    DrawGuideLines(m_picture, m_interaction.Guides());
     m_interaction.ClearBand();
     m_image->update();
 }
@@ -195,10 +199,10 @@ void TEditForm::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mod
     if (button == Qt::RightButton) m_rightPressTaken = m_interaction.State() != DragState::Idle;
 }
 
-void TEditForm::ImageMouseMove(QPoint point)
+void TEditForm::ImageMouseMove(QPoint point, Qt::KeyboardModifiers modifiers)
 {
     const QRect before = m_interaction.Band();
-    m_interaction.Move(point);
+    m_interaction.Move(point, !(modifiers & Qt::AltModifier));
     if (m_interaction.State() == DragState::Band)
         ShowBandChange(before);
     else if (m_interaction.State() == DragState::Idle)

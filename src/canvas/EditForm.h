@@ -25,8 +25,9 @@ public:
     TEditForm(TCanvasHost& host, TDesignDocument& document, QWidget* parent = nullptr);
     ~TEditForm() override;
 
-    // Paints the menu window's client area and the selection marks into
-    // the picture and shows it; the band is gone afterwards.
+    // Paints the menu window's client area, the selection marks and the
+    // smart guides of a drag into the picture and shows it; the band is
+    // gone afterwards.
     void RedrawCanvas();
     // Copies the menu window's frame, caption, icon and size, then takes
     // a new picture. Being resized meanwhile changes nothing in the menu.
@@ -44,7 +45,8 @@ public:
 
     // Mouse gestures on the picture, in its coordinates.
     void ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
-    void ImageMouseMove(QPoint point);
+    // Alt held switches the smart guides off for a drag.
+    void ImageMouseMove(QPoint point, Qt::KeyboardModifiers modifiers = {});
     void ImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point, QPoint global);
     // A key on the picture; false when the canvas does not take it.
     bool ImageKeyDown(int key, Qt::KeyboardModifiers modifiers);

@@ -2,9 +2,12 @@
 #include "canvas/SelectionMarks.h"
 
 #include "canvas/CanvasGeometry.h"
+#include "canvas/SmartGuides.h"
 
 #include <QImage>
 #include <QRect>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,6 +16,7 @@ constexpr QRgb kHandleFill = 0xFF808080;
 // handles as well as by its thick frame.
 constexpr QRgb kCurrentHandleFill = 0xFF0050C8;
 constexpr QRgb kHandleEdge = 0xFF000000;
+constexpr QRgb kGuideColour = 0xFFFF00FF;
 
 void XorPixel(QImage& image, int x, int y)
 {
@@ -61,5 +65,23 @@ void DrawSelectionMarks(QImage& picture, const TObjectList& objects, int current
             for (int grow = 3; grow >= 0; --grow) XorDottedRect(picture, bounds.adjusted(-grow, -grow, grow, grow));
         for (const QPoint& point : MarkHandlePoints(bounds))
             DrawHandle(picture, point, current ? kCurrentHandleFill : kHandleFill);
+    }
+}
+
+void DrawGuideLines(QImage& picture, const std::vector<GuideLine>& lines)
+{
+    const int width = picture.width(), height = picture.height();
+    for (const GuideLine& line : lines) {
+        const bool vertical = line.orientation == Qt::Vertical;
+        const int across = vertical ? width : height;
+        const int along = vertical ? height : width;
+        if (across <= 0 || line.position < 0 || line.position > across) continue;
+        const int at = std::min(line.position, across - 1);
+        const int from = std::max(line.from, 0);
+        const int to = std::min(line.to, along);
+        for (int i = from; i < to; ++i) {
+            const int x = vertical ? at : i, y = vertical ? i : at;
+            reinterpret_cast<QRgb*>(picture.scanLine(y))[x] = kGuideColour;
+        }
     }
 }

@@ -3,8 +3,11 @@
 
 #include "model/VoObject.h"
 
+#include <vector>
+
 class QImage;
 class QRect;
+struct GuideLine;
 
 // Inverts every other pixel along the edges of the rectangle (inclusive
 // bounds), as a dotted focus rectangle is drawn: drawing it again removes
@@ -16,3 +19,9 @@ void XorDottedRect(QImage& image, const QRect& rect);
 // selected object, blue for the current object and grey for the others. currentEntry is the selector's entry (object i
 // is entry i + 1).
 void DrawSelectionMarks(QImage& picture, const TObjectList& objects, int currentEntry);
+
+// The smart guide lines of a drag: one pixel wide, magenta, so that they
+// stand apart from the selection marks and the grid. Parts outside the
+// picture are left out; a line on the window's far edge is drawn on its
+// last pixel.
+void DrawGuideLines(QImage& picture, const std::vector<GuideLine>& lines);

@@ -52,7 +52,11 @@ protected:
     {
         QTest::mousePress(Picture(), button, keys, at);
     }
-    void MoveTo(QPoint at) { QTest::mouseMove(Picture(), at); }
+    // Alt held switches the smart guides off.
+    void MoveTo(QPoint at, Qt::KeyboardModifiers keys = {})
+    {
+        QTest::mouseEvent(QTest::MouseMove, Picture(), Qt::NoButton, keys, at);
+    }
     void Release(QPoint at, Qt::KeyboardModifiers keys = {}, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseRelease(Picture(), button, keys, at);
