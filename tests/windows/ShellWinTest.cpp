@@ -3,7 +3,8 @@
 // files and folders, opening a document, and a program started in its own
 // folder without arguments. The program copies itself as that program:
 // started under the name shell-child.exe it writes where it runs and with
-// how many arguments, and ends.
+// how many arguments, and ends. Opening a document starts its program, so
+// that case runs only with VELOMNI_SHELL_OPEN_DOCUMENT set.
 #include "platform/Shell.h"
 #include "windows/Check.h"
 
@@ -14,6 +15,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <windows.h>
 
 namespace {
 
@@ -26,6 +29,12 @@ int RunAsChild(int argc)
     if (!report.open(QIODevice::WriteOnly)) return 1;
     report.write(QStringLiteral("%1\n%2").arg(QDir::currentPath()).arg(argc - 1).toUtf8());
     return 0;
+}
+
+bool RunningOnWine()
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
 QString Native(const QString& path)
@@ -42,7 +51,9 @@ void TestFailures(const QTemporaryDir& folder)
         const int file = shell.Execute(verb, missingFile);
         CHECK_WHAT(file == kShellFileNotFound, verb + QStringLiteral(" missing file: %1").arg(file));
         const int path = shell.Execute(verb, missingFolder);
-        CHECK_WHAT(path == kShellPathNotFound, verb + QStringLiteral(" missing folder: %1").arg(path));
+        // Wine's shell does not tell a missing folder from a missing file.
+        CHECK_WHAT(path == kShellPathNotFound || (RunningOnWine() && path == kShellFileNotFound),
+                   verb + QStringLiteral(" missing folder: %1").arg(path));
     }
     // The desktop in use is this one until another is installed.
     CHECK(dynamic_cast<DesktopShell*>(&GetShell()) != nullptr);

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWidget>
 
 #include <windows.h>
 
