@@ -1,30 +1,21 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The colour key on Windows: the menu window becomes a layered window
 // keyed on the colour, keeps the key when its frame changes (which makes
-// its native window anew) and loses it when cleared.
+// its native window anew) and loses it when cleared. With VELOMNI_SHOW_MS
+// set, the keyed window stays that long in each state, to be looked at.
 #include "player/ColorKey.h"
 #include "windows/Check.h"
+#include "windows/Settle.h"
 
 #include <QApplication>
 #include <QColor>
-#include <QDeadlineTimer>
 #include <QImage>
 #include <QPainter>
-#include <QThread>
 #include <QWidget>
 
 #include <windows.h>
 
 namespace {
-
-void Settle(int milliseconds)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!deadline.hasExpired()) {
-        QApplication::processEvents();
-        QThread::msleep(20);
-    }
-}
 
 // A window painted in the key colour with a green square in the middle.
 class TKeyedWindow final : public QWidget {
@@ -83,6 +74,7 @@ int main(int argc, char** argv)
     ApplyColorKey(window, QColor(255, 0, 255), NeverRendered);
     CHECK(Layered(window));
     CHECK(Key(window) == RGB(255, 0, 255));
+    Settle(qEnvironmentVariableIntValue("VELOMNI_SHOW_MS"));
     ApplyColorKey(window, QColor(1, 2, 3), NeverRendered);
     CHECK(Key(window) == RGB(1, 2, 3));
 

@@ -5,12 +5,11 @@
 // view. Either way nothing crashes and nothing waits.
 #include "controls/WebModule.h"
 #include "windows/Check.h"
+#include "windows/Settle.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -20,15 +19,6 @@
 #include <cstdio>
 
 namespace {
-
-void Settle(int milliseconds)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!deadline.hasExpired()) {
-        QApplication::processEvents();
-        QThread::msleep(20);
-    }
-}
 
 // The size of the control's window, the first child of the view's window.
 QSize ControlSize(QWidget* view)
@@ -62,6 +52,7 @@ int main(int argc, char** argv)
         CHECK(NewWebView(&panel) == nullptr);
         return TestResult("WebViewWinTest");
     }
+    std::printf("browser control hosted\n");
     CHECK(view->parentWidget() == &panel);
     auto* layout = new QVBoxLayout(&panel);
     layout->setContentsMargins(0, 0, 0, 0);
