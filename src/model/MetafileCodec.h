@@ -8,8 +8,9 @@
 class QPainter;
 class QRectF;
 
-// Enhanced metafiles (EMF, drawn through libemf2svg) and placeable Windows
-// metafiles (drawn through libwmf); both become SVG drawn by QSvgRenderer.
+// Enhanced metafiles (EMF) and placeable Windows metafiles. On Windows the
+// system's own metafile player draws them; elsewhere they become SVG
+// (through libemf2svg and libwmf) drawn by QSvgRenderer.
 enum class MetafileFormat { Emf, PlaceableWmf };
 
 struct MetafileHeader {
@@ -21,7 +22,8 @@ struct MetafileHeader {
 // up to the end-of-file record). Throws StreamError for damaged, truncated
 // or oversized data.
 MetafileHeader CheckMetafile(const QByteArray& bytes);
-// The drawing as an SVG document; empty when it cannot be converted.
+// The drawing as an SVG document; empty when it cannot be converted, and
+// always on Windows, which draws metafiles without SVG.
 QByteArray MetafileToSvg(const QByteArray& bytes);
 // The drawing rendered at a pixel size on a transparent background.
 QImage RenderMetafile(const QByteArray& bytes, QSize size);

@@ -35,7 +35,8 @@ void SetShell(Shell* service);
 
 // What the desktop shell would start for a verb and target: the program
 // and its single argument when result is above 32, else the failure
-// found before launching.
+// found before launching. Not on Windows, where the system shell itself
+// finds the program for a verb.
 struct ShellLaunch {
     int result = kShellNoAssociation;
     QString program;
@@ -44,7 +45,8 @@ struct ShellLaunch {
 ShellLaunch PlanShellLaunch(const QString& verb, const QString& target);
 
 // Opens through xdg-open and prints through lp, each started detached
-// with the target as its one argument, never through a command line.
+// with the target as its one argument, never through a command line; on
+// Windows hands the verb and target to the system shell as they are.
 class DesktopShell final : public Shell {
 public:
     int Execute(const QString& verb, const QString& target) override;

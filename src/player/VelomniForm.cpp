@@ -13,11 +13,11 @@
 #include "player/AfterFirstPaint.h"
 #include "player/BackgroundImage.h"
 #include "player/BackgroundPainter.h"
+#include "player/ColorKey.h"
 #include "player/ObjectEvents.h"
 #include "player/ObjectOrder.h"
 #include "player/StockPictures.h"
 
-#include <QBitmap>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPointer>
@@ -352,14 +352,12 @@ void TVelomniForm::UpdateColorKey()
     if (!isWindow() || m_updatingColorKey) return;
     const QScopedValueRollback<bool> guard(m_updatingColorKey, true);
     if (!m_data.Settings.Transparent) {
-        clearMask();
+        ClearColorKey(*this);
         return;
     }
-    const QColor key = ColorToQColor(m_data.Settings.TransparentColor, palette());
-    // Rebuilt only when the painted picture or the size changes; the
-    // masked-out pixels are click-through as well as see-through.
-    const QImage picture = RenderClientArea().convertToFormat(QImage::Format_RGB32);
-    setMask(QBitmap::fromImage(picture.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
+    // Applied again only when the painted picture or the size changes.
+    ApplyColorKey(*this, ColorToQColor(m_data.Settings.TransparentColor, palette()),
+                  [this] { return RenderClientArea(); });
 }
 
 void TVelomniForm::ClearButtonHover()
