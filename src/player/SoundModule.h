@@ -7,7 +7,9 @@ class QUrl;
 // The media players of the sound channels come from a module the program
 // carries inside itself and loads when the first player is asked for, so
 // the media libraries cost nothing until a sound plays. A player is a
-// QObject (a QMediaPlayer for those who link the media library).
+// QObject (a QMediaPlayer for those who link the media library). On
+// Windows the players are the system's own media control interface
+// devices, and no module is loaded.
 
 // A new player owned by owner, calling onError(context) when the media
 // layer reports an error; null when the module cannot be loaded.
