@@ -87,6 +87,10 @@ if [ ! -f "$prefix/system.reg" ]; then
   say "making the Wine prefix $prefix"
   WINEDEBUG=-all wineboot -i >/dev/null 2>&1 || { say "FAIL: wineboot"; exit 1; }
 fi
+# Text files open in Notepad, as on every Windows (a new prefix has no such
+# association).
+WINEDEBUG=-all wine64 reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
+WINEDEBUG=-all wine64 reg add 'HKCR\txtfile\shell\open\command' /ve /d 'notepad.exe "%1"' /f >/dev/null 2>&1
 # Addresses the Windows shell hands to the host's browser are recorded.
 bin=$out/bin
 mkdir -p "$bin"
@@ -142,10 +146,17 @@ wait_log() { # log text1 text2 what
   failed "$4: not seen in the log"
 }
 
-click() { # window x y
+# A click on the menu window, raised above what earlier clicks opened; a
+# message box of the player's ("Error") afterwards is a failure.
+click() { # window x y what
   xdotool windowraise "$1" 2>/dev/null || true
   xdotool mousemove --window "$1" "$2" "$3" sleep 0.3 click 1
-  sleep 0.5
+  sleep 1
+  for box in $(xdotool search --onlyvisible --name '^Error$' 2>/dev/null); do
+    import -window root "$out/error-box.png" 2>/dev/null || true
+    failed "$4 showed an error box (screenshot error-box.png)"
+    xdotool key --window "$box" Return 2>/dev/null || true
+  done
 }
 
 xdotool mousemove 0 0 || true
@@ -195,16 +206,17 @@ esac
 # The start sound: a looping background channel on the media layer.
 wait_log "$log" "mciSendString" "loop.wav" "the start action opened sounds\\loop.wav through MCI"
 # Each button hands its verb and path to the shell (or its sound to MCI).
-click "$window" 98 145
+click "$window" 98 145 "Play the intro"
 wait_log "$log" "mciSendString" "intro.wav" "Play the intro opened sounds\\intro.wav through MCI"
-click "$window" 98 229
+click "$window" 98 229 "Visit the website"
 wait_log "$log" 'verb=L"open"' "https://www.example.org/" "Visit the website handed \"open\" and the address to the shell"
-click "$window" 98 187
+wait_log "$out/opened.txt" "https://www.example.org/" "https://www.example.org/" "the shell passed the address on to the host's browser"
+click "$window" 98 187 "Read the guide"
 wait_log "$log" 'verb=L"open"' 'docs\\guide.txt' "Read the guide handed \"open\" and docs\\guide.txt to the shell"
-click "$window" 98 271
+click "$window" 98 271 "Browse the disc"
 wait_log "$log" 'verb=L"explore"' "demo" "Browse the disc handed \"explore\" and the disc's folder to the shell"
 import -window root "$out/after-clicks.png" 2>/dev/null || true
-click "$window" 98 313
+click "$window" 98 313 "Exit"
 status=""
 tries=0
 while [ $tries -lt 60 ]; do
