@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/Dialogs.h"
 
+#include "platform/FontStyleName.h"
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -100,7 +102,10 @@ QString QtDialogs::SaveFile(QWidget* parent, const QString& filter, const QStrin
 std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& start)
 {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, start, parent);
+    QFont shown = start;
+    const QString style = MatchingStyleName(start);
+    if (!style.isEmpty()) shown.setStyleName(style);
+    const QFont chosen = QFontDialog::getFont(&ok, shown, parent);
     if (!ok) return std::nullopt;
     return chosen;
 }
