@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopedValueRollback>
@@ -51,16 +52,25 @@ private:
 namespace {
 
 constexpr int kRowHeight = 18;
+constexpr int kKeyColumnWidth = 110;
 
-// Double clicks on the editor's text act on the cell.
-class DoubleClickFilter final : public QObject {
+// Double clicks on the editor's text act on the cell; Tab and Shift+Tab
+// take a typed value and go to the next or previous row.
+class CellEditorFilter final : public QObject {
 public:
-    DoubleClickFilter(TPropertyGrid& grid, QObject* parent) : QObject(parent), m_grid(grid) {}
+    CellEditorFilter(TPropertyGrid& grid, QObject* parent) : QObject(parent), m_grid(grid) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::MouseButtonDblClick) {
             m_grid.DoubleClickValue();
             return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+                m_grid.TabFromCell(key == Qt::Key_Tab);
+                return true;
+            }
         }
         return QObject::eventFilter(watched, event);
     }
@@ -74,7 +84,7 @@ private:
 TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableWidget(0, 2, parent)
 {
     setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
-    setColumnWidth(0, 110);
+    setColumnWidth(0, kKeyColumnWidth);
     setColumnWidth(1, 108);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsClickable(false);
@@ -110,6 +120,7 @@ void TPropertyGrid::ClearRows()
     m_editorRow = 0;
     setRowCount(0);
     m_rows.clear();
+    setColumnWidth(0, kKeyColumnWidth);
 }
 
 int TPropertyGrid::AppendRow(const TGridRow& row)
@@ -121,6 +132,9 @@ int TPropertyGrid::AppendRow(const TGridRow& row)
     key->setFlags(Qt::ItemIsEnabled);
     setItem(index, 0, key);
     setItem(index, 1, new QTableWidgetItem(row.value));
+    // The key column grows to show every key whole.
+    const int keyWidth = KeyCellWidth(font(), row.key);
+    if (keyWidth > columnWidth(0)) setColumnWidth(0, keyWidth);
     return index + 1;
 }
 
@@ -203,7 +217,7 @@ void TPropertyGrid::OpenEditor(int number)
     });
     // Enter takes a typed value at once, as leaving the cell does.
     connect(m_editor->text, &QLineEdit::returnPressed, this, [this] { FinishEdit(); });
-    m_editor->text->installEventFilter(new DoubleClickFilter(*this, m_editor));
+    m_editor->text->installEventFilter(new CellEditorFilter(*this, m_editor));
     if (m_editor->drop) connect(m_editor->drop, &QToolButton::clicked, this, [this] { OpenDropList(); });
     if (m_editor->ellipsis)
         connect(m_editor->ellipsis, &QToolButton::clicked, this, [this, number] {
@@ -253,6 +267,19 @@ bool TPropertyGrid::FinishEdit()
     if (number == 0 || Quiet() || !OnValidate) return true;
     const QScopedValueRollback<bool> guard(m_validating, true);
     return OnValidate(number);
+}
+
+void TPropertyGrid::TabFromCell(bool forward)
+{
+    // A rejected value keeps the cell, so the message is about this row.
+    if (!FinishEdit()) return;
+    const int next = CurrentRow() + (forward ? 1 : -1);
+    if (next < 1 || next > RowCount()) return;
+    SetCurrentRow(next);
+    // The whole value is selected, so typing replaces it.
+    if (!m_editor) return;
+    m_editor->text->setFocus(Qt::TabFocusReason);
+    m_editor->text->selectAll();
 }
 
 QLineEdit* TPropertyGrid::Editor() const

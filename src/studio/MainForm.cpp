@@ -10,6 +10,7 @@
 #include "model/ObjectClipboard.h"
 #include "model/ProcessState.h"
 #include "player/VelomniForm.h"
+#include "studio/ActionListOrder.h"
 #include "studio/ObjectSelector.h"
 #include "studio/StudioImages.h"
 #include "studio/TipsForm.h"
@@ -248,6 +249,9 @@ void TMainForm::CreateSidebar()
     Button2 = new QPushButton(QStringLiteral("Edit..."), TabSheet2);
     Button3 = new QPushButton(QStringLiteral("Delete"), TabSheet2);
     for (QPushButton* button : {Button1, Button2, Button3}) buttons->addWidget(button);
+    auto* order = new TActionListOrder(*ListView1, *m_document, [this] { return CurrentActions(); }, TabSheet2);
+    buttons->addWidget(order->UpButton);
+    buttons->addWidget(order->DownButton);
     actions->addLayout(buttons);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
