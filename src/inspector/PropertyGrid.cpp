@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QToolButton>
 
 // The editor over the current value cell: the text, and the drop-down and
@@ -53,6 +54,8 @@ namespace {
 
 constexpr int kRowHeight = 18;
 constexpr int kKeyColumnWidth = 110;
+// The least room the value column keeps beside a widened key column.
+constexpr int kValueColumnMinimum = 100;
 
 // Double clicks on the editor's text act on the cell; Tab and Shift+Tab
 // take a typed value and go to the next or previous row.
@@ -84,7 +87,7 @@ private:
 TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableWidget(0, 2, parent)
 {
     setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
-    setColumnWidth(0, kKeyColumnWidth);
+    FitKeyColumn(kKeyColumnWidth);
     setColumnWidth(1, 108);
     horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setSectionsClickable(false);
@@ -120,7 +123,7 @@ void TPropertyGrid::ClearRows()
     m_editorRow = 0;
     setRowCount(0);
     m_rows.clear();
-    setColumnWidth(0, kKeyColumnWidth);
+    FitKeyColumn(kKeyColumnWidth);
 }
 
 int TPropertyGrid::AppendRow(const TGridRow& row)
@@ -132,10 +135,19 @@ int TPropertyGrid::AppendRow(const TGridRow& row)
     key->setFlags(Qt::ItemIsEnabled);
     setItem(index, 0, key);
     setItem(index, 1, new QTableWidgetItem(row.value));
-    // The key column grows to show every key whole.
     const int keyWidth = KeyCellWidth(font(), row.key);
-    if (keyWidth > columnWidth(0)) setColumnWidth(0, keyWidth);
+    if (keyWidth > columnWidth(0)) FitKeyColumn(keyWidth);
     return index + 1;
+}
+
+// The key column shows every key whole, and the grid asks for room for it
+// and the value column, so the window around it grows rather than cut a
+// key or scroll the keys out of sight.
+void TPropertyGrid::FitKeyColumn(int width)
+{
+    setColumnWidth(0, width);
+    setMinimumWidth(width + kValueColumnMinimum + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
+    horizontalScrollBar()->setValue(0);
 }
 
 void TPropertyGrid::SetRowImage(int number, int image)

@@ -113,6 +113,7 @@ private:
     void OpenEditor(int number);
     void TypedValue(int number, const QString& value);
     void OpenDropList();
+    void FitKeyColumn(int width);
     void LeftGrid(QWidget* now);
     bool Quiet() const;
 

@@ -200,8 +200,9 @@ void TMainForm::CreateMenus()
 
 void TMainForm::CreateSidebar()
 {
+    // The sidebar is at least as wide as the property grid asks, so the
+    // splitter never cuts a key.
     ScrollBox2 = new QWidget(Splitter1);
-    ScrollBox2->setMinimumWidth(120);
     auto* column = new QVBoxLayout(ScrollBox2);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
