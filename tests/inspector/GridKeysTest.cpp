@@ -7,6 +7,8 @@
 #include "inspector/PropertyGridPainter.h"
 #include "model/Kinds.h"
 
+#include <QScrollBar>
+
 
 TEST_F(InspectorTest, TabTakesATypedValueAndGoesToTheNextRow)
 {
@@ -59,6 +61,10 @@ TEST_F(InspectorTest, TheNameColumnShowsTheLongestKeyWhole)
     const QFontMetrics metrics(grid.font());
     EXPECT_GT(grid.columnWidth(0), metrics.horizontalAdvance("FullScreenBackGradientColor"));
     EXPECT_GT(KeyCellWidth(grid.font(), "FullScreenBackGradientColor"), KeyCellWidth(grid.font(), "Left"));
+    // The grid asks for room for the keys and a usable value column, so
+    // the window around it grows rather than cut or scroll the keys.
+    EXPECT_GE(grid.minimumWidth(), grid.columnWidth(0) + 100);
+    EXPECT_EQ(grid.horizontalScrollBar()->value(), 0);
 
     // Short keys keep the column's usual width.
     Add(okImage);
