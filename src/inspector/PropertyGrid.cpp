@@ -90,6 +90,7 @@ TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableWidget(0, 2, parent)
     FitKeyColumn(kKeyColumnWidth);
     setColumnWidth(1, 108);
     horizontalHeader()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -147,6 +148,14 @@ void TPropertyGrid::FitKeyColumn(int width)
 {
     setColumnWidth(0, width);
     setMinimumWidth(width + kValueColumnMinimum + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
+    horizontalScrollBar()->setValue(0);
+}
+
+void TPropertyGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTableWidget::scrollTo(index, hint);
+    // The grid scrolls up and down only: the keys stay in sight even while
+    // the window around it is still narrower than the grid asks.
     horizontalScrollBar()->setValue(0);
 }
 

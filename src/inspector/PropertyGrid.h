@@ -108,6 +108,8 @@ public:
     // marker (-1).
     std::function<QPixmap(int image)> ImageOf;
 
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 private:
     void CurrentCellMoved(int row, int column, int previousRow, int previousColumn);
     void OpenEditor(int number);
