@@ -13,7 +13,9 @@ TActionListCommand::TActionListCommand(TDesignDocument& document, const QString&
 void TActionListCommand::Apply(bool forward)
 {
     const auto at = m_list.begin() + m_index;
-    if (m_change == Change::Edit) {
+    if (m_change == Change::SwapWithNext) {
+        std::swap(*at, *(at + 1));
+    } else if (m_change == Change::Edit) {
         std::swap(**at, *m_held);
     } else if ((m_change == Change::Insert) == forward) {
         m_list.insert(at, std::move(m_held));

@@ -6,15 +6,16 @@
 
 #include <memory>
 
-// One action of an action list added, deleted or changed. The actions
-// keep their identity: a deleted one waits in the step until it is put
-// back, and a change swaps the two values.
+// One action of an action list added, deleted, changed or swapped with
+// the next one. The actions keep their identity: a deleted one waits in
+// the step until it is put back, a change swaps the two values, and a
+// swap exchanges the two actions themselves.
 class TActionListCommand final : public TDocumentCommand {
 public:
-    enum class Change { Insert, Remove, Edit };
+    enum class Change { Insert, Remove, Edit, SwapWithNext };
 
     // Insert takes the action to add; Edit the new value of the action at
-    // index; Remove nothing.
+    // index; Remove and SwapWithNext nothing.
     TActionListCommand(TDesignDocument& document, const QString& name, TVoActions& list, int index, Change change,
                        std::unique_ptr<TVoAction> action);
 

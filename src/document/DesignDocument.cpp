@@ -289,6 +289,15 @@ void TDesignDocument::EditAction(TVoActions& list, int index, const TVoAction& v
                                 std::make_unique<TVoAction>(value)));
 }
 
+bool TDesignDocument::MoveAction(TVoActions& list, int index, bool up)
+{
+    const int first = up ? index - 1 : index;
+    if (index < 0 || index >= int(list.size()) || first < 0 || first + 1 >= int(list.size())) return false;
+    Push(new TActionListCommand(*this, up ? tr("Move Action Up") : tr("Move Action Down"), list, first,
+                                TActionListCommand::Change::SwapWithNext, {}));
+    return true;
+}
+
 void TDesignDocument::Notify(EditEffects what)
 {
     if (what & BackgroundRedraw) m_menu.RedrawBackground();

@@ -102,6 +102,9 @@ public:
     void AddAction(TVoActions& list, std::unique_ptr<TVoAction> action);
     void DeleteAction(TVoActions& list, int index);
     void EditAction(TVoActions& list, int index, const TVoAction& value);
+    // The action at index one place up (towards the first, which runs
+    // first) or down; false, with no step, when it is at that end.
+    bool MoveAction(TVoActions& list, int index, bool up);
     // Any other step, made by the caller; the document takes it.
     void Push(QUndoCommand* step);
 

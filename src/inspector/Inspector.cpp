@@ -26,31 +26,49 @@ void TInspector::Fill(int currentEntry)
     m_entry = currentEntry == kProjectEntry || ObjectOfEntry(currentEntry, objects) >= 0 ? currentEntry : kNoEntry;
     if (m_entry == kProjectEntry) {
         m_rows.SetTarget(&m_menu.Settings());
+        m_rows.SetGroup(kProjectGroupImage);
         FillProjectRows();
         FillCommonRows(nullptr);
         FillPositionRows(nullptr);
+        TakeMarkers(m_rows.Build(m_rows.TakeStaged()));
     } else if (m_entry > 0) {
-        TVoObject& entry = *objects[size_t(ObjectOfEntry(m_entry, objects))];
-        m_rows.SetTarget(&entry);
-        FillKindRows(entry);
-        if (entry.ObjectType != okExplorer) FillCommonRows(&entry);
-        FillPositionRows(&entry);
+        std::vector<TStagedRows> lists;
+        for (TVoObject* entry : ShownObjects(*objects[size_t(ObjectOfEntry(m_entry, objects))], objects)) {
+            m_rows.SetTarget(entry);
+            m_rows.SetGroup(kFirstKindGroupImage + entry->ObjectType);
+            FillKindRows(*entry);
+            if (entry->ObjectType != okExplorer) FillCommonRows(entry);
+            FillPositionRows(entry);
+            lists.push_back(m_rows.TakeStaged());
+        }
+        TakeMarkers(m_rows.Build(JoinRows(std::move(lists))));
     } else {
         m_rows.Add({});
     }
-    if (m_entry >= 0) {
-        m_rows.SetImage(1, m_entry == kProjectEntry
-                               ? kProjectGroupImage
-                               : kFirstKindGroupImage + objects[size_t(ObjectOfEntry(m_entry, objects))]->ObjectType);
-        const std::pair<int, int> groups[] = {{m_markers.FirstPositionRow, kPositionGroupImage},
-                                              {m_markers.FirstCommonRow, kCommonGroupImage},
-                                              {m_markers.FirstWindowRow, kWindowGroupImage},
-                                              {m_markers.FirstSplashRow, kSplashGroupImage},
-                                              {m_markers.FirstBackdropRow, kBackdropGroupImage}};
-        for (const auto& [row, image] : groups)
-            if (row != kNoGroup) m_rows.SetImage(row, image);
-    }
     m_grid.SetCurrentRow(1);
+}
+
+std::vector<TVoObject*> ShownObjects(TVoObject& current, const TObjectList& objects)
+{
+    std::vector<TVoObject*> shown{&current};
+    if (!current.Selected) return shown;
+    for (TVoObject* entry : objects)
+        if (entry != &current && entry->Selected) shown.push_back(entry);
+    return shown;
+}
+
+void TInspector::TakeMarkers(const std::vector<std::pair<int, int>>& groupFirsts)
+{
+    for (const auto& [image, row] : groupFirsts) {
+        switch (image) {
+        case kPositionGroupImage: m_markers.FirstPositionRow = row; break;
+        case kCommonGroupImage: m_markers.FirstCommonRow = row; break;
+        case kWindowGroupImage: m_markers.FirstWindowRow = row; break;
+        case kSplashGroupImage: m_markers.FirstSplashRow = row; break;
+        case kBackdropGroupImage: m_markers.FirstBackdropRow = row; break;
+        default: break;
+        }
+    }
 }
 
 const TPropertyRow* TInspector::RowAt(int row)
@@ -77,29 +95,19 @@ bool TInspector::ValueEditValidate(int row)
 
 void TInspector::FillCommonRows(TVoObject* entry)
 {
-    m_markers.FirstCommonRow = m_rows.Next();
+    m_rows.SetGroup(kCommonGroupImage);
     auto* control = entry ? dynamic_cast<TWidgetControl*>(entry->Control.get()) : nullptr;
     TProjectSettings& settings = m_menu.Settings();
-    const TCursor cursor = control ? control->Cursor() : settings.Cursor;
-    TGridRow cursorRow{QStringLiteral("Cursor"), CursorName(cursor)};
-    cursorRow.readOnly = true;
-    cursorRow.pickList = CursorPickList();
-    const std::function<TCursor()> getCursor = [control, &settings] {
-        return control ? control->Cursor() : settings.Cursor;
-    };
-    m_rows.Add(cursorRow, {[this, control, &settings, getCursor](int, const QString& text) {
-                               m_rows.Store<TCursor>(
-                                   QStringLiteral("Cursor"), getCursor,
-                                   [control, &settings](const TCursor& chosen) {
-                                       if (control)
-                                           control->SetCursor(chosen);
-                                       else
-                                           settings.Cursor = chosen;
-                                   },
-                                   CursorFromName(text).value_or(crDefault), ProjectChanged);
-                           },
-                           {},
-                           {}});
+    m_rows.Pick<TCursor>(
+        QStringLiteral("Cursor"), CursorPickList(),
+        [control, &settings] { return control ? control->Cursor() : settings.Cursor; },
+        [control, &settings](const TCursor& chosen) {
+            if (control)
+                control->SetCursor(chosen);
+            else
+                settings.Cursor = chosen;
+        },
+        [](const TCursor& cursor) { return CursorName(cursor); }, CursorFromName, ProjectChanged);
     m_rows.Text(QStringLiteral("Hint"), [control, &settings] { return control ? control->Hint() : settings.Hint; },
                 [control, &settings](const QString& text) {
                     if (control)
@@ -118,7 +126,7 @@ void TInspector::FillCommonRows(TVoObject* entry)
 
 void TInspector::FillPositionRows(TVoObject* entry)
 {
-    m_markers.FirstPositionRow = m_rows.Next();
+    m_rows.SetGroup(kPositionGroupImage);
     if (entry && entry->Control) {
         TVoControl* control = entry->Control.get();
         // Each side through the control's own setter; the cell shows what

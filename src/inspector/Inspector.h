@@ -3,6 +3,9 @@
 
 #include "inspector/RowSet.h"
 
+#include <utility>
+#include <vector>
+
 class TDesignDocument;
 class TInspectorHost;
 class TPropertyGrid;
@@ -31,6 +34,11 @@ enum : int {
     kFirstKindGroupImage = 6,
 };
 
+// The objects the grid shows for the current object: itself alone, or,
+// when it is selected, itself first and then the other selected objects
+// in list order.
+std::vector<TVoObject*> ShownObjects(TVoObject& current, const std::vector<TVoObject*>& objects);
+
 // The property inspector: fills the grid with the rows of the current
 // entry and routes the grid's events to the row that raised them. Every
 // edit is a step of the design document, which applies it to the menu
@@ -40,7 +48,9 @@ public:
     TInspector(TPropertyGrid& grid, TInspectorHost& host, TDesignDocument& document);
 
     // Rebuilds the rows: the project for entry 0, object entry - 1 above
-    // that, one empty row for none (-1).
+    // that, one empty row for none (-1). When that object is one of
+    // several selected, the rows are those all the selected objects share
+    // (see ShownObjects and JoinRows), and an edit applies to each.
     void Fill(int currentEntry);
     const TRowMarkers& Markers() const { return m_markers; }
     int CurrentEntry() const { return m_entry; }
@@ -52,6 +62,7 @@ public:
     void FillPositionRows(TVoObject* entry);
 
 private:
+    void TakeMarkers(const std::vector<std::pair<int, int>>& groupFirsts);
     void ValueEditStringsChange(int row);
     void ValueEditEditButtonClick(int row);
     bool ValueEditValidate(int row);

@@ -48,18 +48,9 @@ void ApplyImageStyle(TVoImage& image, const QString& style)
 }
 
 // The "Text" row of a text kind: a marker edited in the text dialog.
-template <class Get, class Set>
-void LongTextRow(TRowSet& rows, Get get, Set set)
+void LongTextRow(TRowSet& rows, std::function<QString()> get, std::function<void(const QString&)> set)
 {
-    TGridRow look{QStringLiteral("Text"), LongTextMarker(get()), RowEdit::Ellipsis, true};
-    rows.Add(look, {{},
-                    [&rows, get, set](int row) {
-                        QString text = get();
-                        if (!rows.Host().EditText(text)) return;
-                        rows.Store<QString>(QStringLiteral("Text"), get, set, text, kStored);
-                        rows.Grid().SetValue(row, LongTextMarker(text));
-                    },
-                    {}});
+    rows.LongText(QStringLiteral("Text"), std::move(get), std::move(set), kStored);
 }
 
 // Word wrap, scroll bars, back colour and border of the two text panels.
@@ -114,17 +105,12 @@ void ImageRows(TRowSet& rows, TVoImage* image)
 {
     rows.Picture(QStringLiteral("Image"), [image] { return image->Picture(); },
                  [image](const TPicture& picture) { image->SetPicture(picture); }, kStored);
-    TGridRow style{QStringLiteral("ImageStyle"), ImageStyleText(*image)};
-    style.readOnly = true;
-    style.pickList = {QStringLiteral("Normal"), QStringLiteral("Center"), QStringLiteral("Stretch"),
-                      QStringLiteral("AutoSize")};
-    rows.Add(style, {[&rows, image](int, const QString& text) {
-                         rows.Store<QString>(
-                             QStringLiteral("ImageStyle"), [image] { return ImageStyleText(*image); },
-                             [image](const QString& chosen) { ApplyImageStyle(*image, chosen); }, text, kStored);
-                     },
-                     {},
-                     {}});
+    const QStringList styles = {QStringLiteral("Normal"), QStringLiteral("Center"), QStringLiteral("Stretch"),
+                                QStringLiteral("AutoSize")};
+    rows.Pick<QString>(
+        QStringLiteral("ImageStyle"), styles, [image] { return ImageStyleText(*image); },
+        [image](const QString& chosen) { ApplyImageStyle(*image, chosen); }, [](const QString& text) { return text; },
+        [styles](const QString& text) { return styles.contains(text) ? std::optional(text) : std::nullopt; }, kStored);
     rows.Bool(QStringLiteral("Transparent"), [image] { return image->Transparent(); }, [image](bool on) { image->SetTransparent(on); },
               kStored);
 }
@@ -174,6 +160,9 @@ void TInspector::FillKindRows(TVoObject& entry)
     TVoObject* object = &entry;
     m_rows.Text(QStringLiteral("Name"), [object] { return object->Name; }, [object](const QString& text) { object->Name = text; },
                 SelectorRepaint | ProjectChanged);
+    // A name tells one object from the others: it is never given to
+    // several at once.
+    m_rows.MarkOwn();
     TVoControl* control = entry.Control.get();
     if (auto* button = dynamic_cast<TVoImageButton*>(control))
         ButtonRows(m_rows, button);

@@ -47,25 +47,22 @@ void TInspector::FillProjectRows()
 
     rows.Text(QStringLiteral("ApplicationTitle"), [&s] { return s.ApplicationTitle; },
               [&s](const QString& text) { s.ApplicationTitle = text; }, SelectorRepaint | ProjectChanged);
-    rows.Add({QStringLiteral("CDIcon"), kDiscIconText, RowEdit::Ellipsis, true},
+    rows.Own({QStringLiteral("CDIcon"), kDiscIconText, RowEdit::Ellipsis, true},
              {{}, [&host](int) { ChooseDiscIcon(host.DialogParent()); }, {}});
     rows.Text(QStringLiteral("CDLabel"), [&s] { return s.CDLabel; }, [&s](const QString& text) { s.CDLabel = text; }, ProjectChanged);
 
-    m_markers.FirstSplashRow = rows.Next();
+    rows.SetGroup(kSplashGroupImage);
     rows.Picture(QStringLiteral("SplashScreenImage"), [&s] { return s.SplashScreenImage; },
                  [&s](const TPicture& picture) { s.SplashScreenImage = picture; }, ProjectChanged);
-    TGridRow time{QStringLiteral("SplashScreenTime(s)"), QString::number(s.SplashScreenTime)};
-    for (int seconds = 1; seconds <= 15; ++seconds) time.pickList << QString::number(seconds);
-    rows.Add(time, {[&s, &rows, list = time.pickList](int, const QString& text) {
-                        if (!list.contains(text)) return;
-                        rows.Store<int>(
-                            QStringLiteral("SplashScreenTime(s)"), [&s] { return int(s.SplashScreenTime); },
-                            [&s](const int& seconds) { s.SplashScreenTime = seconds; }, text.toInt(), ProjectChanged);
-                    },
-                    {},
-                    {}});
+    QStringList seconds;
+    for (int second = 1; second <= 15; ++second) seconds << QString::number(second);
+    rows.Pick<int>(
+        QStringLiteral("SplashScreenTime(s)"), seconds, [&s] { return int(s.SplashScreenTime); },
+        [&s](const int& second) { s.SplashScreenTime = second; }, [](const int& second) { return QString::number(second); },
+        [seconds](const QString& text) { return seconds.contains(text) ? std::optional(text.toInt()) : std::nullopt; },
+        ProjectChanged, true);
 
-    m_markers.FirstBackdropRow = rows.Next();
+    rows.SetGroup(kBackdropGroupImage);
     rows.Bool(QStringLiteral("FullScreenBack"), [&s] { return s.FullScreenBack; }, [&s](bool on) { s.FullScreenBack = on; },
               ProjectChanged);
     rows.Color(QStringLiteral("FullScreenBackColor"), [&s] { return s.FullScreenBackColor; },
@@ -79,10 +76,10 @@ void TInspector::FillProjectRows()
     rows.List(QStringLiteral("FullScreenBackImageStyle"), kImageStyleTable, [&s] { return int(s.FullScreenBackImageStyle); },
               [&s](int code) { s.FullScreenBackImageStyle = quint8(code); }, ProjectChanged);
 
-    m_markers.FirstWindowRow = rows.Next();
+    rows.SetGroup(kWindowGroupImage);
     rows.Text(QStringLiteral("FormCaption"), [&s] { return s.FormCaption; }, [&s](const QString& text) { s.FormCaption = text; },
               ProjectChanged | FrameSync);
-    rows.Add({QStringLiteral("FormIcon"), FormIconText(s.FormIcon), RowEdit::Ellipsis, true},
+    rows.Own({QStringLiteral("FormIcon"), FormIconText(s.FormIcon), RowEdit::Ellipsis, true},
              {{},
               [&rows, &menu, &s, &host](int row) {
                   // The dialog works on an icon holder: an empty one still
@@ -101,7 +98,7 @@ void TInspector::FillProjectRows()
     TGridRow border{QStringLiteral("BorderStyle"), BorderText(s.BorderStyle, s.BorderIcons)};
     border.readOnly = true;
     border.pickList = BorderPickList();
-    rows.Add(border, {[&s, &rows](int, const QString& text) {
+    rows.Own(border, {[&s, &rows](int, const QString& text) {
                           const auto choice = BorderFromText(text);
                           if (!choice) return;
                           using Border = std::pair<quint8, quint8>;

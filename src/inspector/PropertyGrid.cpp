@@ -7,9 +7,11 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QToolButton>
 
 // The editor over the current value cell: the text, and the drop-down and
@@ -51,16 +53,27 @@ private:
 namespace {
 
 constexpr int kRowHeight = 18;
+constexpr int kKeyColumnWidth = 110;
+// The least room the value column keeps beside a widened key column.
+constexpr int kValueColumnMinimum = 100;
 
-// Double clicks on the editor's text act on the cell.
-class DoubleClickFilter final : public QObject {
+// Double clicks on the editor's text act on the cell; Tab and Shift+Tab
+// take a typed value and go to the next or previous row.
+class CellEditorFilter final : public QObject {
 public:
-    DoubleClickFilter(TPropertyGrid& grid, QObject* parent) : QObject(parent), m_grid(grid) {}
+    CellEditorFilter(TPropertyGrid& grid, QObject* parent) : QObject(parent), m_grid(grid) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::MouseButtonDblClick) {
             m_grid.DoubleClickValue();
             return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+                m_grid.TabFromCell(key == Qt::Key_Tab);
+                return true;
+            }
         }
         return QObject::eventFilter(watched, event);
     }
@@ -74,9 +87,10 @@ private:
 TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableWidget(0, 2, parent)
 {
     setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
-    setColumnWidth(0, 110);
+    FitKeyColumn(kKeyColumnWidth);
     setColumnWidth(1, 108);
     horizontalHeader()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -110,6 +124,7 @@ void TPropertyGrid::ClearRows()
     m_editorRow = 0;
     setRowCount(0);
     m_rows.clear();
+    FitKeyColumn(kKeyColumnWidth);
 }
 
 int TPropertyGrid::AppendRow(const TGridRow& row)
@@ -121,7 +136,27 @@ int TPropertyGrid::AppendRow(const TGridRow& row)
     key->setFlags(Qt::ItemIsEnabled);
     setItem(index, 0, key);
     setItem(index, 1, new QTableWidgetItem(row.value));
+    const int keyWidth = KeyCellWidth(font(), row.key);
+    if (keyWidth > columnWidth(0)) FitKeyColumn(keyWidth);
     return index + 1;
+}
+
+// The key column shows every key whole, and the grid asks for room for it
+// and the value column, so the window around it grows rather than cut a
+// key or scroll the keys out of sight.
+void TPropertyGrid::FitKeyColumn(int width)
+{
+    setColumnWidth(0, width);
+    setMinimumWidth(width + kValueColumnMinimum + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
+    horizontalScrollBar()->setValue(0);
+}
+
+void TPropertyGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTableWidget::scrollTo(index, hint);
+    // The grid scrolls up and down only: the keys stay in sight even while
+    // the window around it is still narrower than the grid asks.
+    horizontalScrollBar()->setValue(0);
 }
 
 void TPropertyGrid::SetRowImage(int number, int image)
@@ -203,7 +238,7 @@ void TPropertyGrid::OpenEditor(int number)
     });
     // Enter takes a typed value at once, as leaving the cell does.
     connect(m_editor->text, &QLineEdit::returnPressed, this, [this] { FinishEdit(); });
-    m_editor->text->installEventFilter(new DoubleClickFilter(*this, m_editor));
+    m_editor->text->installEventFilter(new CellEditorFilter(*this, m_editor));
     if (m_editor->drop) connect(m_editor->drop, &QToolButton::clicked, this, [this] { OpenDropList(); });
     if (m_editor->ellipsis)
         connect(m_editor->ellipsis, &QToolButton::clicked, this, [this, number] {
@@ -253,6 +288,19 @@ bool TPropertyGrid::FinishEdit()
     if (number == 0 || Quiet() || !OnValidate) return true;
     const QScopedValueRollback<bool> guard(m_validating, true);
     return OnValidate(number);
+}
+
+void TPropertyGrid::TabFromCell(bool forward)
+{
+    // A rejected value keeps the cell, so the message is about this row.
+    if (!FinishEdit()) return;
+    const int next = CurrentRow() + (forward ? 1 : -1);
+    if (next < 1 || next > RowCount()) return;
+    SetCurrentRow(next);
+    // The whole value is selected, so typing replaces it.
+    if (!m_editor) return;
+    m_editor->text->setFocus(Qt::TabFocusReason);
+    m_editor->text->selectAll();
 }
 
 QLineEdit* TPropertyGrid::Editor() const

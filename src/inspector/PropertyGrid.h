@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QLineEdit;
@@ -32,8 +33,10 @@ struct TGridRow {
     bool readOnly = false;      // the text cannot be typed
     QStringList pickList;       // not empty: a drop-down of these texts
     CellLook look = CellLook::Text;
-    std::function<TColor()> color; // colour rows: the live colour
-    std::function<TVoFont()> font; // font rows: the live font
+    // Colour and font rows: the live value, or nothing when the objects
+    // behind the row differ.
+    std::function<std::optional<TColor>()> color;
+    std::function<std::optional<TVoFont>()> font;
     int image = -1;             // the group image in the key cell, or none
 };
 
@@ -75,6 +78,10 @@ public:
     QToolButton* DropButton() const;
     // Chooses a pick-list text as the drop-down does.
     void ChooseFromList(const QString& text);
+    // Tab (forward) or Shift+Tab in the current value cell: a typed value
+    // is taken as Enter takes it, then the next or previous row becomes
+    // current with its editor focused; a rejected value keeps the row.
+    void TabFromCell(bool forward);
     // A double click on the current value cell: the next list entry, or
     // the ellipsis button.
     void DoubleClickValue();
@@ -101,11 +108,14 @@ public:
     // marker (-1).
     std::function<QPixmap(int image)> ImageOf;
 
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 private:
     void CurrentCellMoved(int row, int column, int previousRow, int previousColumn);
     void OpenEditor(int number);
     void TypedValue(int number, const QString& value);
     void OpenDropList();
+    void FitKeyColumn(int width);
     void LeftGrid(QWidget* now);
     bool Quiet() const;
 

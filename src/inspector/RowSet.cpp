@@ -3,6 +3,7 @@
 
 #include "inspector/InspectorHost.h"
 #include "inspector/ProjectFileChooser.h"
+#include "inspector/SharedRows.h"
 #include "model/ColorNames.h"
 #include "model/Picture.h"
 #include "platform/Dialogs.h"
@@ -38,10 +39,49 @@ bool EditFont(TVoFont& font, QWidget* parent)
     return true;
 }
 
+namespace {
+
+QString Same(const QString& text)
+{
+    return text;
+}
+
+} // namespace
+
 int TRowSet::Add(TGridRow look, TPropertyRow actions)
 {
     m_rows.push_back(std::move(actions));
     return m_grid.AppendRow(look);
+}
+
+int TOwnRow::Build(TRowSet& rows)
+{
+    return rows.Add(m_look, m_actions);
+}
+
+void TRowSet::Own(TGridRow look, TPropertyRow actions)
+{
+    m_staged.push_back(std::make_unique<TOwnRow>(std::move(look), std::move(actions), m_group));
+}
+
+void TRowSet::MarkOwn()
+{
+    if (!m_staged.empty()) m_staged.back()->KeepAlone();
+}
+
+std::vector<std::pair<int, int>> TRowSet::Build(TStagedRows rows)
+{
+    std::vector<std::pair<int, int>> firsts;
+    int group = -1;
+    for (const auto& staged : rows) {
+        const int row = staged->Build(*this);
+        if (staged->Group() != group && staged->Group() >= 0) {
+            SetImage(row, staged->Group());
+            firsts.emplace_back(staged->Group(), row);
+        }
+        group = staged->Group();
+    }
+    return firsts;
 }
 
 void TRowSet::SetImage(int row, int image)
@@ -49,67 +89,86 @@ void TRowSet::SetImage(int row, int image)
     m_grid.SetRowImage(row, image);
 }
 
-int TRowSet::Text(const QString& key, std::function<QString()> get, std::function<void(const QString&)> set,
-                  EditEffects effects)
-{
-    const QString value = get();
-    return Add({key, value}, {[this, key, get, set, effects](int, const QString& text) {
-                                  Store<QString>(key, get, set, text, effects, true);
-                              },
-                              {},
-                              {}});
-}
-
-int TRowSet::List(const QString& key, const TCodeTable& table, std::function<int()> get,
-                  std::function<void(int)> set, EditEffects effects)
-{
-    TGridRow look{key, CodeText(table, get())};
-    look.readOnly = true;
-    look.pickList = PickList(table);
-    return Add(look, {[this, key, &table, get, set, effects](int, const QString& text) {
-                          if (const auto chosen = CodeOfText(table, text))
-                              Store<int>(key, get, [set](const int& code) { set(code); }, *chosen, effects);
-                      },
-                      {},
-                      {}});
-}
-
-int TRowSet::Bool(const QString& key, std::function<bool()> get, std::function<void(bool)> set, EditEffects effects)
-{
-    return List(key, kBoolTable, [get] { return get() ? 1 : 0; }, [set](int code) { set(code != 0); }, effects);
-}
-
-int TRowSet::Color(const QString& key, std::function<TColor()> get, std::function<void(TColor)> set,
+void TRowSet::Text(const QString& key, std::function<QString()> get, std::function<void(const QString&)> set,
                    EditEffects effects)
 {
-    TGridRow look{key, ColorName(get()), RowEdit::Ellipsis, true};
-    look.look = CellLook::Color;
-    look.color = get;
-    return Add(look, {{},
-                      [this, key, get, set, effects](int row) {
-                          TColor color = get();
-                          if (!m_host.SelectColor(color)) return;
-                          Store<TColor>(key, get, [set](const TColor& c) { set(c); }, color, effects);
-                          m_grid.SetValue(row, ColorName(color));
-                      },
-                      {}});
+    Stage<QString>(key, RowKind::Text, std::move(get), std::move(set),
+                   [key, effects](TRowSet& rows, const TAccessList<QString>& targets) {
+                       return rows.Add({key, AgreedText(targets, Same)},
+                                       {[&rows, key, targets, effects](int, const QString& text) {
+                                            rows.Store<QString>(key, targets, text, effects, true);
+                                        },
+                                        {},
+                                        {}});
+                   });
 }
 
-int TRowSet::FontAndColor(const QString& fontKey, const QString& colorKey, std::function<TVoFont()> get,
-                          std::function<void(const TVoFont&)> set, EditEffects effects)
+void TRowSet::List(const QString& key, const TCodeTable& table, std::function<int()> get,
+                   std::function<void(int)> set, EditEffects effects)
 {
-    TGridRow look{fontKey, get().Name, RowEdit::Ellipsis, true};
-    look.look = CellLook::Font;
-    look.font = get;
-    const int row = Add(look, {{},
-                               [this, fontKey, get, set, effects](int row) {
-                                   TVoFont font = get();
-                                   if (!EditFont(font, m_host.DialogParent())) return;
-                                   Store<TVoFont>(fontKey, get, set, font, effects);
-                                   m_grid.SetValue(row, font.Name);
-                                   m_grid.SetValue(row + 1, ColorName(font.Color));
+    Pick<int>(
+        key, PickList(table), std::move(get), [set](const int& code) { set(code); },
+        [&table](const int& code) { return CodeText(table, code); },
+        [&table](const QString& text) { return CodeOfText(table, text); }, effects);
+}
+
+void TRowSet::Bool(const QString& key, std::function<bool()> get, std::function<void(bool)> set,
+                   EditEffects effects)
+{
+    List(key, kBoolTable, [get] { return get() ? 1 : 0; }, [set](int code) { set(code != 0); }, effects);
+}
+
+void TRowSet::Color(const QString& key, std::function<TColor()> get, std::function<void(TColor)> set,
+                    EditEffects effects)
+{
+    Stage<TColor>(
+        key, RowKind::Color, std::move(get), [set](const TColor& color) { set(color); },
+        [key, effects](TRowSet& rows, const TAccessList<TColor>& targets) {
+            TGridRow look{key, AgreedText(targets, ColorName), RowEdit::Ellipsis, true};
+            look.look = CellLook::Color;
+            look.color = [targets] { return AgreedValue(targets, ColorName); };
+            return rows.Add(look, {{},
+                                   [&rows, key, targets, effects](int row) {
+                                       TColor color = targets.front().get();
+                                       if (!rows.Host().SelectColor(color)) return;
+                                       rows.Store<TColor>(key, targets, color, effects);
+                                       rows.Grid().SetValue(row, ColorName(color));
+                                   },
+                                   {}});
+        });
+}
+
+void TRowSet::FontAndColor(const QString& fontKey, const QString& colorKey, std::function<TVoFont()> get,
+                           std::function<void(const TVoFont&)> set, EditEffects effects)
+{
+    auto fontName = [](const TVoFont& font) { return font.Name; };
+    Stage<TVoFont>(
+        fontKey, RowKind::Font, get, set, [fontKey, effects, fontName](TRowSet& rows, const TAccessList<TVoFont>& targets) {
+            TGridRow look{fontKey, AgreedText(targets, fontName), RowEdit::Ellipsis, true};
+            look.look = CellLook::Font;
+            look.font = [targets, fontName] { return AgreedValue(targets, fontName); };
+            return rows.Add(
+                look, {{},
+                       [&rows, fontKey, targets, effects](int row) {
+                           // The dialog starts from the first object's font; each
+                           // object takes the face, size and style chosen and
+                           // keeps its own colour and character set.
+                           TVoFont chosen = targets.front().get();
+                           if (!EditFont(chosen, rows.Host().DialogParent())) return;
+                           EditPropertyOfEach<TVoFont>(
+                               rows.Document(), fontKey, targets,
+                               [&chosen](const TVoFont& own) {
+                                   TVoFont font = own;
+                                   font.Name = chosen.Name;
+                                   font.Size = chosen.Size;
+                                   font.Style = chosen.Style;
+                                   return font;
                                },
-                               {}});
+                               effects);
+                           rows.Grid().SetValue(row, chosen.Name);
+                       },
+                       {}});
+        });
     Color(
         colorKey, [get] { return get().Color; },
         [get, set](TColor color) {
@@ -118,52 +177,82 @@ int TRowSet::FontAndColor(const QString& fontKey, const QString& colorKey, std::
             set(font);
         },
         effects);
-    return row;
 }
 
-int TRowSet::Picture(const QString& key, std::function<TPicture()> get, std::function<void(const TPicture&)> set,
-                     EditEffects effects)
+void TRowSet::Picture(const QString& key, std::function<TPicture()> get, std::function<void(const TPicture&)> set,
+                      EditEffects effects)
 {
-    auto edit = [this, key, get, set, effects](int row) {
-        TPicture picture = get();
-        if (!m_host.EditPicture(picture, false)) return;
-        Store<TPicture>(key, get, set, picture, effects);
-        m_grid.SetValue(row, PictureText(picture));
-    };
-    return Add({key, PictureText(get()), RowEdit::Ellipsis, true}, {{}, edit, {}});
+    Stage<TPicture>(key, RowKind::Picture, std::move(get), std::move(set),
+                    [key, effects](TRowSet& rows, const TAccessList<TPicture>& targets) {
+                        auto edit = [&rows, key, targets, effects](int row) {
+                            TPicture picture = targets.front().get();
+                            if (!rows.Host().EditPicture(picture, false)) return;
+                            rows.Store<TPicture>(key, targets, picture, effects);
+                            rows.Grid().SetValue(row, PictureText(picture));
+                        };
+                        return rows.Add({key, AgreedText(targets, PictureText), RowEdit::Ellipsis, true},
+                                        {{}, edit, {}});
+                    });
 }
 
-int TRowSet::File(const QString& key, std::function<QString()> get, const QString& filter,
-                  std::function<void(const QString&)> set, EditEffects effects)
+void TRowSet::LongText(const QString& key, std::function<QString()> get, std::function<void(const QString&)> set,
+                       EditEffects effects)
+{
+    Stage<QString>(key, RowKind::LongText, std::move(get), std::move(set),
+                   [key, effects](TRowSet& rows, const TAccessList<QString>& targets) {
+                       const std::optional<QString> agreed = AgreedValue(targets, Same);
+                       TGridRow look{key, agreed ? LongTextMarker(*agreed) : QString(), RowEdit::Ellipsis, true};
+                       return rows.Add(look, {{},
+                                              [&rows, key, targets, effects](int row) {
+                                                  QString text = targets.front().get();
+                                                  if (!rows.Host().EditText(text)) return;
+                                                  rows.Store<QString>(key, targets, text, effects);
+                                                  rows.Grid().SetValue(row, LongTextMarker(text));
+                                              },
+                                              {}});
+                   });
+}
+
+void TRowSet::File(const QString& key, std::function<QString()> get, const QString& filter,
+                   std::function<void(const QString&)> set, EditEffects effects)
 {
     // The chosen path goes into the cell, whose change event stores it.
-    return Add({key, get(), RowEdit::Ellipsis},
-               {[this, key, get, set, effects](int, const QString& text) {
-                    Store<QString>(key, get, set, text, effects, true);
-                },
-                [this, filter](int row) {
-                    if (const auto path = ChooseProjectFile(m_grid.Value(row), filter, m_host.DialogParent()))
-                        m_grid.SetValue(row, *path);
-                },
-                {}});
+    Stage<QString>(key, RowKind::File, std::move(get), std::move(set),
+                   [key, filter, effects](TRowSet& rows, const TAccessList<QString>& targets) {
+                       return rows.Add({key, AgreedText(targets, Same), RowEdit::Ellipsis},
+                                       {[&rows, key, targets, effects](int, const QString& text) {
+                                            rows.Store<QString>(key, targets, text, effects, true);
+                                        },
+                                        [&rows, filter](int row) {
+                                            if (const auto path = ChooseProjectFile(rows.Grid().Value(row), filter,
+                                                                                    rows.Host().DialogParent()))
+                                                rows.Grid().SetValue(row, *path);
+                                        },
+                                        {}});
+                   });
 }
 
-int TRowSet::Number(const QString& key, std::function<int()> get, std::optional<qint32> minimum,
-                    std::function<int(int)> set, EditEffects effects, bool showStoredWhenEqual)
+void TRowSet::Number(const QString& key, std::function<int()> get, std::optional<qint32> minimum,
+                     std::function<int(int)> set, EditEffects effects, bool showStoredWhenEqual)
 {
-    auto validate = [this, key, get, minimum, set, effects, showStoredWhenEqual](int row, const QString& text) {
-        const auto value = ReadNumberCell(text, minimum);
-        if (!value) {
-            m_grid.ShowValue(row, QString::number(get()));
-            return false;
-        }
-        if (*value == get()) {
-            if (showStoredWhenEqual) m_grid.ShowValue(row, QString::number(get()));
-            return true;
-        }
-        Store<int>(key, get, [set](const int& v) { set(v); }, *value, effects);
-        m_grid.ShowValue(row, QString::number(get()));
-        return true;
-    };
-    return Add({key, QString::number(get())}, {{}, {}, validate});
+    auto number = [](int value) { return QString::number(value); };
+    Stage<int>(key, RowKind::Number, std::move(get), [set](const int& value) { set(value); },
+               [key, minimum, effects, showStoredWhenEqual, number](TRowSet& rows, const TAccessList<int>& targets) {
+                   auto validate = [&rows, key, minimum, effects, showStoredWhenEqual, number,
+                                    targets](int row, const QString& text) {
+                       const auto value = ReadNumberCell(text, minimum);
+                       if (!value) {
+                           rows.Grid().ShowValue(row, AgreedText(targets, number));
+                           return false;
+                       }
+                       if (AgreedValue(targets, number) == *value) {
+                           if (showStoredWhenEqual) rows.Grid().ShowValue(row, AgreedText(targets, number));
+                           return true;
+                       }
+                       rows.Store<int>(key, targets, *value, effects);
+                       rows.Grid().ShowValue(row, AgreedText(targets, number));
+                       return true;
+                   };
+                   return rows.Add({key, AgreedText(targets, number)}, {{}, {}, validate});
+               });
 }

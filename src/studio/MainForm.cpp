@@ -10,6 +10,7 @@
 #include "model/ObjectClipboard.h"
 #include "model/ProcessState.h"
 #include "player/VelomniForm.h"
+#include "studio/ActionListOrder.h"
 #include "studio/ObjectSelector.h"
 #include "studio/StudioImages.h"
 #include "studio/TipsForm.h"
@@ -199,8 +200,9 @@ void TMainForm::CreateMenus()
 
 void TMainForm::CreateSidebar()
 {
+    // The sidebar is at least as wide as the property grid asks, so the
+    // splitter never cuts a key.
     ScrollBox2 = new QWidget(Splitter1);
-    ScrollBox2->setMinimumWidth(120);
     auto* column = new QVBoxLayout(ScrollBox2);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -248,6 +250,9 @@ void TMainForm::CreateSidebar()
     Button2 = new QPushButton(QStringLiteral("Edit..."), TabSheet2);
     Button3 = new QPushButton(QStringLiteral("Delete"), TabSheet2);
     for (QPushButton* button : {Button1, Button2, Button3}) buttons->addWidget(button);
+    auto* order = new TActionListOrder(*ListView1, *m_document, [this] { return CurrentActions(); }, TabSheet2);
+    buttons->addWidget(order->UpButton);
+    buttons->addWidget(order->DownButton);
     actions->addLayout(buttons);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });

@@ -194,3 +194,39 @@ TEST_F(DocumentTest, ActionsAddedDeletedAndEditedAreUndoneInPlace)
     ASSERT_EQ(actions.size(), 1u);
     EXPECT_EQ(actions[0]->Parameter, "\\b.txt");
 }
+
+TEST_F(DocumentTest, AnActionMovedUpOrDownIsOneStepAndStopsAtTheEnds)
+{
+    TVoActions& actions = menu->StartActions();
+    for (const char* parameter : {"\\a.wav", "\\b.txt", "\\c.exe"})
+        actions.push_back(std::make_unique<TVoAction>(TVoAction{1, parameter}));
+    const std::vector<const TVoAction*> start = {actions[0].get(), actions[1].get(), actions[2].get()};
+    auto order = [&] {
+        QStringList parameters;
+        for (const auto& action : actions) parameters << action->Parameter;
+        return parameters.join(' ');
+    };
+
+    EXPECT_FALSE(document.MoveAction(actions, 0, true));
+    EXPECT_FALSE(document.MoveAction(actions, 2, false));
+    EXPECT_FALSE(document.MoveAction(actions, 3, true));
+    EXPECT_FALSE(document.MoveAction(actions, -1, false));
+    EXPECT_EQ(document.UndoStack().count(), 0);
+
+    EXPECT_TRUE(document.MoveAction(actions, 2, true));
+    EXPECT_EQ(order(), "\\a.wav \\c.exe \\b.txt");
+    EXPECT_EQ(document.UndoText(), "Undo Move Action Up");
+    EXPECT_TRUE(document.MoveAction(actions, 0, false));
+    EXPECT_EQ(order(), "\\c.exe \\a.wav \\b.txt");
+    EXPECT_EQ(document.UndoText(), "Undo Move Action Down");
+    EXPECT_EQ(actions[0].get(), start[2]); // the very actions, not copies
+    EXPECT_EQ(document.UndoStack().count(), 2);
+
+    document.Undo();
+    EXPECT_EQ(order(), "\\a.wav \\c.exe \\b.txt");
+    document.Undo();
+    for (size_t i = 0; i < start.size(); ++i) EXPECT_EQ(actions[i].get(), start[i]) << i;
+    document.Redo();
+    document.Redo();
+    EXPECT_EQ(order(), "\\c.exe \\a.wav \\b.txt");
+}

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <functional>
@@ -215,4 +216,63 @@ TEST_F(ActionListTest, WithNoCurrentEntryTheListIsEmptyAndTheCommandsDoNothing)
     // Back on the project the buttons work again.
     form->SetCurrentEntry(0);
     for (QPushButton* button : {form->Button1, form->Button2, form->Button3}) EXPECT_TRUE(button->isEnabled());
+}
+
+TEST_F(ActionListTest, TheSelectedActionMovesUpAndDownInOneStepAndStaysSelected)
+{
+    TVoObject& button = CurrentObject(
+        okButton, {{akPlaySound, "\\a.wav"}, {akVisitWebsite, "http://example.org"}, {akExit, ""}});
+    const std::vector<const TVoAction*> start = {button.Actions[0].get(), button.Actions[1].get(),
+                                                 button.Actions[2].get()};
+    auto* up = form->findChild<QToolButton*>("MoveActionUp");
+    auto* down = form->findChild<QToolButton*>("MoveActionDown");
+    ASSERT_NE(up, nullptr);
+    ASSERT_NE(down, nullptr);
+    auto selectedRow = [this] {
+        const QList<QTreeWidgetItem*> selected = List().selectedItems();
+        return selected.size() == 1 ? List().indexOfTopLevelItem(selected[0]) : -1;
+    };
+
+    // Nothing selected, or an end: that way is closed.
+    List().clearSelection();
+    EXPECT_FALSE(up->isEnabled());
+    EXPECT_FALSE(down->isEnabled());
+    Select(0);
+    EXPECT_FALSE(up->isEnabled());
+    EXPECT_TRUE(down->isEnabled());
+    Select(2);
+    EXPECT_TRUE(up->isEnabled());
+    EXPECT_FALSE(down->isEnabled());
+
+    Select(1);
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(Rows(), QStringList({"VisitWebsite | http://example.org", "PlaySound | \\a.wav", "Exit | "}));
+    EXPECT_EQ(button.Actions[0].get(), start[1]);
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_FALSE(up->isEnabled());
+    EXPECT_EQ(form->Document().UndoStack().count(), 1);
+    EXPECT_EQ(form->Document().UndoText(), "Undo Move Action Up");
+    EXPECT_TRUE(form->Document().Modified());
+
+    // Ctrl+Down in the list, twice: the second time it is at the end.
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(&List(), Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(&List(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Rows(), QStringList({"PlaySound | \\a.wav", "Exit | ", "VisitWebsite | http://example.org"}));
+    EXPECT_EQ(selectedRow(), 2);
+    EXPECT_FALSE(down->isEnabled());
+    EXPECT_EQ(form->Document().UndoStack().count(), 3);
+    QTest::keyClick(&List(), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(selectedRow(), 1);
+
+    while (form->Document().UndoStack().canUndo()) form->Document().Undo();
+    for (size_t i = 0; i < start.size(); ++i) EXPECT_EQ(button.Actions[i].get(), start[i]) << i;
+    EXPECT_EQ(Rows(), QStringList({"PlaySound | \\a.wav", "VisitWebsite | http://example.org", "Exit | "}));
+    EXPECT_FALSE(form->Document().Modified());
+
+    // An Explorer has no actions to move.
+    CurrentObject(okExplorer);
+    EXPECT_FALSE(up->isEnabled());
+    EXPECT_FALSE(down->isEnabled());
 }
