@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Choosing a rich-text file or a local page for a panel in the property
+// grid shows it on the canvas at once, and undo takes it back.
+#include "canvas/EditForm.h"
+#include "document/DesignDocument.h"
+#include "inspector/PropertyGrid.h"
+#include "model/Kinds.h"
+#include "model/ProcessState.h"
+#include "model/VoObject.h"
+#include "player/VelomniForm.h"
+#include "studio/MainForm.h"
+#include "support/ProcessStateGuard.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QToolButton>
+
+namespace {
+
+// Pixels clearly of the hue, as red or blue text leaves them.
+int HuePixels(const QImage& image, const QRect& area, bool red)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const int main = red ? c.red() : c.blue();
+            if (main > 150 && c.red() + c.green() + c.blue() - main < 120) ++count;
+        }
+    return count;
+}
+
+int RowOf(const TPropertyGrid& grid, const QString& key)
+{
+    for (int row = 1; row <= grid.RowCount(); ++row)
+        if (grid.Row(row).key == key) return row;
+    return 0;
+}
+
+class CanvasPreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        IsStudio = true;
+        ExeFolder = exe.Path();
+        ProjectFolder = project.Path();
+        form = std::make_unique<TMainForm>(std::make_unique<TVelomniForm>());
+        form->Document().Restart(false);
+    }
+    void TearDown() override { form.reset(); }
+
+    // Adds a panel of the kind, makes it current and chooses the file for
+    // its file row with the grid's ellipsis button.
+    QRect AddPanelAndChoose(int kind, const QString& key, const QString& file)
+    {
+        form->MenuWindow().AddObject(kind, 40, 40);
+        TVoObject& entry = *form->MenuWindow().ObjectList().back();
+        entry.Control->SetBounds(QRect(40, 40, 240, 120));
+        form->RefreshObjectList();
+        form->SetCurrentEntry(int(form->MenuWindow().ObjectList().size()));
+        form->SyncCanvasWindow();
+        TPropertyGrid& grid = *form->ValueEdit;
+        const int row = RowOf(grid, key);
+        EXPECT_GT(row, 0);
+        grid.SetCurrentRow(row);
+        dialogs.openFiles << file;
+        EXPECT_NE(grid.EllipsisButton(), nullptr);
+        if (grid.EllipsisButton()) grid.EllipsisButton()->click();
+        return QRect(44, 44, 232, 112);
+    }
+
+    ProcessStateGuard state;
+    TempDir exe, project;
+    RecordingMessageBoxes boxes;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace
+
+TEST_F(CanvasPreviewTest, ARichTextFileChosenInTheGridShowsOnTheCanvasAndUndoClearsIt)
+{
+    project.Write("red.rtf", "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\fs48\\cf1 WWW MMM WWW\\par}");
+    const QRect text = AddPanelAndChoose(okRichText, "FileName", project.File("red.rtf"));
+    EXPECT_GT(HuePixels(form->EditForm->Picture(), text, true), 50);
+    form->Undo1Click();
+    EXPECT_EQ(HuePixels(form->EditForm->Picture(), text, true), 0);
+}
+
+TEST_F(CanvasPreviewTest, ALocalPageChosenInTheGridShowsOnTheCanvas)
+{
+    project.Write("page.html", "<p style=\"color:#0000ff; font-size:40px\">Blue page</p>");
+    const QRect face = AddPanelAndChoose(okExplorer, "Website,FileName", project.File("page.html"));
+    EXPECT_GT(HuePixels(form->EditForm->Picture(), face, false), 50);
+    form->Undo1Click();
+    EXPECT_EQ(HuePixels(form->EditForm->Picture(), face, false), 0);
+}
