@@ -106,10 +106,11 @@ TEST_F(MainFormPlaceTest, APlaceOnNoScreenFallsBackToTheMaximisedDefault)
     auto again = NewForm();
     EXPECT_TRUE(again->windowState() & Qt::WindowMaximized);
     again->show();
-    // Only a display with a window manager maximises a window.
-    if (QGuiApplication::platformName() != "offscreen") EXPECT_EQ(again->size(), screen.size());
+    EXPECT_TRUE(again->isMaximized());
+    // A window manager answers in its own time.
     again->showNormal();
-    EXPECT_EQ(again->geometry(), QRect(screen.left() + 10, screen.top() + 10, 500, 400));
+    const QRect normal(screen.left() + 10, screen.top() + 10, 500, 400);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return again->geometry() == normal; }, 3000)) << again->geometry().x();
 }
 
 TEST_F(MainFormPlaceTest, RecentProjectsListsOpenedFoldersAndDropsOneThatIsGone)
