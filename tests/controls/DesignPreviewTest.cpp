@@ -7,6 +7,7 @@
 #include "controls/HtmlPreview.h"
 #include "controls/VoBrowser.h"
 #include "controls/VoRichText.h"
+#include "support/PixelHues.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -15,23 +16,6 @@
 #include <QImage>
 
 namespace {
-
-// Pixels of a clearly red, blue or green hue, as text or pictures in
-// those colours leave them (smoothed edges included).
-enum class Hue { Red, Green, Blue };
-
-int CountHue(const QImage& image, const QRect& area, Hue hue)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            const int main = hue == Hue::Red ? c.red() : hue == Hue::Green ? c.green() : c.blue();
-            const int others = c.red() + c.green() + c.blue() - main;
-            if (main > 150 && others < 120) ++count;
-        }
-    return count;
-}
 
 QByteArray ColouredRtf(const char* colour, const char* text)
 {

@@ -9,6 +9,7 @@
 #include "model/VoObject.h"
 #include "player/VelomniForm.h"
 #include "studio/MainForm.h"
+#include "support/PixelHues.h"
 #include "support/ProcessStateGuard.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/ScriptedDialogs.h"
@@ -19,19 +20,6 @@
 #include <QToolButton>
 
 namespace {
-
-// Pixels clearly of the hue, as red or blue text leaves them.
-int HuePixels(const QImage& image, const QRect& area, bool red)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            const int main = red ? c.red() : c.blue();
-            if (main > 150 && c.red() + c.green() + c.blue() - main < 120) ++count;
-        }
-    return count;
-}
 
 int RowOf(const TPropertyGrid& grid, const QString& key)
 {
@@ -85,16 +73,16 @@ TEST_F(CanvasPreviewTest, ARichTextFileChosenInTheGridShowsOnTheCanvasAndUndoCle
 {
     project.Write("red.rtf", "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\fs48\\cf1 WWW MMM WWW\\par}");
     const QRect text = AddPanelAndChoose(okRichText, "FileName", project.File("red.rtf"));
-    EXPECT_GT(HuePixels(form->EditForm->Picture(), text, true), 50);
+    EXPECT_GT(CountHue(form->EditForm->Picture(), text, Hue::Red), 50);
     form->Undo1Click();
-    EXPECT_EQ(HuePixels(form->EditForm->Picture(), text, true), 0);
+    EXPECT_EQ(CountHue(form->EditForm->Picture(), text, Hue::Red), 0);
 }
 
 TEST_F(CanvasPreviewTest, ALocalPageChosenInTheGridShowsOnTheCanvas)
 {
     project.Write("page.html", "<p style=\"color:#0000ff; font-size:40px\">Blue page</p>");
     const QRect face = AddPanelAndChoose(okExplorer, "Website,FileName", project.File("page.html"));
-    EXPECT_GT(HuePixels(form->EditForm->Picture(), face, false), 50);
+    EXPECT_GT(CountHue(form->EditForm->Picture(), face, Hue::Blue), 50);
     form->Undo1Click();
-    EXPECT_EQ(HuePixels(form->EditForm->Picture(), face, false), 0);
+    EXPECT_EQ(CountHue(form->EditForm->Picture(), face, Hue::Blue), 0);
 }

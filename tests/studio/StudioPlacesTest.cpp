@@ -7,24 +7,15 @@
 #include "studio/StudioSettings.h"
 #include "studio/WindowPlace.h"
 #include "support/TempDir.h"
+#include "support/TestSeed.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 
-#include <iostream>
 #include <random>
 
 namespace {
-
-unsigned Seed()
-{
-    bool given = false;
-    const unsigned seed = qEnvironmentVariableIntValue("VELOMNI_SEED", &given);
-    const unsigned used = given ? seed : std::random_device{}();
-    std::cout << "seed " << used << " (repeat with VELOMNI_SEED=" << used << ")\n";
-    return used;
-}
 
 qint64 Overlap(const QRect& a, const QRect& b)
 {
@@ -58,7 +49,7 @@ TEST(WindowPlace, FitToScreensKeepsAPlaceOnItsScreenAndDropsOneOnNone)
 
 TEST(WindowPlace, FitToScreensOnRandomScreenSetsAlwaysLandsWhollyOnTheBestScreen)
 {
-    std::mt19937 random(Seed());
+    std::mt19937 random(TestSeed());
     auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     for (int round = 0; round < 2000; ++round) {
         // One to three screens side by side, of different sizes and heights.
@@ -154,7 +145,7 @@ TEST(RecentProjects, PushPutsAFolderFirstOnceAndKeepsTheLatestEight)
 
 TEST(RecentProjects, RandomPushesKeepTheListUniqueCappedAndInOrderOfUse)
 {
-    std::mt19937 random(Seed());
+    std::mt19937 random(TestSeed());
     // The same folder written in different ways.
     const auto spell = [&](const QString& name) {
         switch (std::uniform_int_distribution<int>(0, 3)(random)) {
