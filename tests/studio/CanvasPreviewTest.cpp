@@ -5,17 +5,9 @@
 #include "document/DesignDocument.h"
 #include "inspector/PropertyGrid.h"
 #include "model/Kinds.h"
-#include "model/ProcessState.h"
 #include "model/VoObject.h"
-#include "player/VelomniForm.h"
-#include "studio/MainForm.h"
+#include "StudioWindowTest.h"
 #include "support/PixelHues.h"
-#include "support/ProcessStateGuard.h"
-#include "support/RecordingMessageBoxes.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 #include <QToolButton>
 
@@ -28,17 +20,13 @@ int RowOf(const TPropertyGrid& grid, const QString& key)
     return 0;
 }
 
-class CanvasPreviewTest : public ::testing::Test {
+class CanvasPreviewTest : public StudioWindowTest {
 protected:
     void SetUp() override
     {
-        IsStudio = true;
-        ExeFolder = exe.Path();
-        ProjectFolder = project.Path();
-        form = std::make_unique<TMainForm>(std::make_unique<TVelomniForm>());
+        StudioWindowTest::SetUp();
         form->Document().Restart(false);
     }
-    void TearDown() override { form.reset(); }
 
     // Adds a panel of the kind, makes it current and chooses the file for
     // its file row with the grid's ellipsis button.
@@ -59,12 +47,6 @@ protected:
         if (grid.EllipsisButton()) grid.EllipsisButton()->click();
         return QRect(44, 44, 232, 112);
     }
-
-    ProcessStateGuard state;
-    TempDir exe, project;
-    RecordingMessageBoxes boxes;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<TMainForm> form;
 };
 
 } // namespace

@@ -4,19 +4,11 @@
 // Projects opens them as File > Open does.
 #include "inspector/PropertyGrid.h"
 #include "model/IniFile.h"
-#include "model/ProcessState.h"
 #include "model/ProjectFile.h"
-#include "player/VelomniForm.h"
 #include "document/DesignDocument.h"
-#include "studio/MainForm.h"
 #include "studio/StudioSettings.h"
 #include "studio/WindowPlace.h"
-#include "support/ProcessStateGuard.h"
-#include "support/RecordingMessageBoxes.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
+#include "StudioWindowTest.h"
 
 #include <QAction>
 #include <QDir>
@@ -29,16 +21,8 @@
 
 namespace {
 
-class MainFormPlaceTest : public ::testing::Test {
+class MainFormPlaceTest : public StudioWindowTest {
 protected:
-    void SetUp() override
-    {
-        IsStudio = true;
-        ExeFolder = exe.Path();
-        ProjectFolder = first.Path();
-    }
-
-    std::unique_ptr<TMainForm> NewForm() { return std::make_unique<TMainForm>(std::make_unique<TVelomniForm>()); }
     static void WriteProject(const QString& folder, const QString& title)
     {
         TVelomniForm menu;
@@ -53,10 +37,7 @@ protected:
     }
     TIniFile Settings() const { return TIniFile(StudioSettingsPath(exe.Path())); }
 
-    ProcessStateGuard state;
-    TempDir exe, first, second;
-    RecordingMessageBoxes boxes;
-    ScriptedDialogs dialogs;
+    TempDir second;
 };
 
 } // namespace
@@ -65,24 +46,22 @@ TEST_F(MainFormPlaceTest, PlaceSidebarAndColumnsClosedWithComeBackAtTheNextStart
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect place(screen.left() + 20, screen.top() + 30, screen.width() / 2 + 200, screen.height() / 2 + 100);
-    {
-        auto form = NewForm();
-        form->setWindowState(Qt::WindowNoState);
-        form->setGeometry(place);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        const int total = form->Splitter1->sizes()[0] + form->Splitter1->sizes()[1];
-        form->Splitter1->setSizes({total - 300, 300});
-        form->ValueEdit->setColumnWidth(0, 77);
-        ASSERT_TRUE(form->close());
-    }
+    form->setWindowState(Qt::WindowNoState);
+    form->setGeometry(place);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const int total = form->Splitter1->sizes()[0] + form->Splitter1->sizes()[1];
+    form->Splitter1->setSizes({total - 300, 300});
+    form->ValueEdit->setColumnWidth(0, 77);
+    ASSERT_TRUE(form->close());
+    form.reset();
     const TWindowPlace saved = ReadWindowPlace(Settings());
     EXPECT_EQ(saved.normal, place);
     EXPECT_FALSE(saved.maximized);
     EXPECT_EQ(saved.sidebarWidth, 300);
     EXPECT_EQ(saved.nameColumnWidth, 77);
 
-    auto form = NewForm();
+    form = NewForm();
     EXPECT_FALSE(form->windowState() & Qt::WindowMaximized);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -96,7 +75,7 @@ TEST_F(MainFormPlaceTest, APlaceOnNoScreenFallsBackToTheMaximisedDefault)
     TIniFile ini = Settings();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_TRUE(WriteWindowPlace(ini, {QRect(screen.right() + 5000, 0, 640, 480), false, 0, 0, 0}));
-    auto form = NewForm();
+    form = NewForm();
     EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
     form->show();
     EXPECT_EQ(form->size(), screen.size());
@@ -115,14 +94,13 @@ TEST_F(MainFormPlaceTest, APlaceOnNoScreenFallsBackToTheMaximisedDefault)
 
 TEST_F(MainFormPlaceTest, RecentProjectsListsOpenedFoldersAndDropsOneThatIsGone)
 {
-    WriteProject(first.Path(), "First");
+    WriteProject(project.Path(), "First");
     WriteProject(second.Path(), "Second");
-    auto form = NewForm();
     EXPECT_FALSE(form->RecentProjects1->menuAction()->isEnabled());
-    form->OpenProjectFolder(first.Path());
+    form->OpenProjectFolder(project.Path());
     form->OpenProjectFolder(second.Path() + "/");
-    form->OpenProjectFolder(first.Path());
-    EXPECT_EQ(RecentItems(*form), QStringList({"&1 " + first.Path(), "&2 " + second.Path()}));
+    form->OpenProjectFolder(project.Path());
+    EXPECT_EQ(RecentItems(*form), QStringList({"&1 " + project.Path(), "&2 " + second.Path()}));
     EXPECT_TRUE(form->RecentProjects1->menuAction()->isEnabled());
     // Kept for the next run: a new window lists them too.
     EXPECT_EQ(RecentItems(*NewForm()), RecentItems(*form));
@@ -135,11 +113,11 @@ TEST_F(MainFormPlaceTest, RecentProjectsListsOpenedFoldersAndDropsOneThatIsGone)
     EXPECT_EQ(boxes.Boxes().value(0).text, "Save changes to project?");
     EXPECT_EQ(ProjectFolder, second.Path());
     EXPECT_EQ(form->MenuWindow().Settings().ApplicationTitle, "Second");
-    EXPECT_EQ(RecentItems(*form), QStringList({"&1 " + second.Path(), "&2 " + first.Path()}));
+    EXPECT_EQ(RecentItems(*form), QStringList({"&1 " + second.Path(), "&2 " + project.Path()}));
 
     // A folder removed since: a message naming it, and off the list; the
     // open project stays.
-    const QString gone = first.Path();
+    const QString gone = project.Path();
     ASSERT_TRUE(QDir(gone).removeRecursively());
     boxes.Clear();
     form->RecentProjects1->actions()[1]->trigger();
