@@ -2,6 +2,7 @@
 #include "controls/VoBrowser.h"
 
 #include "controls/BrowserTarget.h"
+#include "controls/HtmlPreview.h"
 #include "controls/KindRecord.h"
 #include "controls/WebModule.h"
 #include "model/ErrorReports.h"
@@ -10,6 +11,7 @@
 #include "model/VoStream.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QVBoxLayout>
 
 #ifndef _WIN32
@@ -72,7 +74,13 @@ bool BrowserViewsEnabled = true;
 void TVoBrowser::SetAddress(const QString& address)
 {
     m_address = address;
-    if (IsStudio || !BrowserViewsEnabled) return;
+    if (IsStudio) {
+        // Drawn anew, from the file as it is then, at the next paint.
+        m_previewStale = true;
+        update();
+        return;
+    }
+    if (!BrowserViewsEnabled) return;
     if (m_view || isVisible())
         Navigate();
     else
@@ -89,9 +97,23 @@ void TVoBrowser::Navigate()
 void TVoBrowser::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
+    if (IsStudio) PaintPreview();
     if (m_navigationPending)
         QMetaObject::invokeMethod(
             this, [this] { if (m_navigationPending) Navigate(); }, Qt::QueuedConnection);
+}
+
+void TVoBrowser::PaintPreview()
+{
+    const QRect area = contentsRect();
+    if (m_previewStale || (!m_preview.isNull() && m_preview.size() != area.size())) {
+        m_previewStale = false;
+        const QUrl target = BrowserTarget(ProjectFolder, m_address);
+        m_preview = target.isLocalFile() ? RenderHtmlPreview(target.toLocalFile(), area.size()) : QImage();
+    }
+    if (m_preview.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(area.topLeft(), m_preview);
 }
 
 void TVoBrowser::CreateView()

@@ -5,6 +5,7 @@
 #include "model/Color.h"
 
 #include <QFrame>
+#include <QImage>
 
 // Off in tools that draw menus without a display: a web panel then keeps
 // its white face instead of creating a browser.
@@ -13,7 +14,9 @@ extern bool BrowserViewsEnabled;
 // Kind 5: a panel that shows a web page or a project file in a browser.
 // The browser exists only in the player, from the first address on; a
 // panel not yet on screen creates it once its face has been painted, so
-// the browser engine never delays the menu's first frame.
+// the browser engine never delays the menu's first frame. In the studio,
+// an address naming a local HTML file shows a still picture of the page
+// on the face instead (HtmlPreview.h).
 
 class TVoBrowser final : public QFrame, public TWidgetControl {
 public:
@@ -28,6 +31,9 @@ public:
     // The browser; nothing until the player sets the first address and
     // the panel is on screen.
     QWidget* View() const;
+    // The studio's still picture of the page; null when the address names
+    // no local HTML file or the panel has not been painted since it was set.
+    const QImage& Preview() const { return m_preview; }
 
     bool WriteKindRecord(TVoStream& stream) const override; // code 4007
     bool ReadKindRecord(TVoStream& stream) override;        // code 4008
@@ -40,9 +46,12 @@ private:
     void ApplyColor();
     void CreateView();
     void Navigate();
+    void PaintPreview();
 
     QString m_address;
     TColor m_color = clWhite;
     QWidget* m_view = nullptr; // a child of the panel
     bool m_navigationPending = false;
+    QImage m_preview;
+    bool m_previewStale = false;
 };

@@ -26,7 +26,6 @@ void TVoRichText::SetFileName(const QString& fileName)
 
 void TVoRichText::FillEdit(QTextEdit& edit)
 {
-    if (IsStudio) return;
     const QString path = ResolveProjectPath(ProjectFolder, m_fileName);
     if (!path.isEmpty() && QFileInfo(path).isFile())
         LoadRichTextFile(*edit.document(), path);

@@ -5,16 +5,16 @@
 
 #include <QTextEdit>
 
-// Kind 4: a read-only panel showing an RTF file of the project. The file
-// is shown only in the player, read when the panel's edit is built; in the
-// studio the panel stays empty.
+// Kind 4: a read-only panel showing an RTF file of the project, read when
+// the panel's edit is built. The studio shows it the same way, so the
+// canvas previews the text as the player will show it.
 class TVoRichText final : public TTextPanel<QTextEdit> {
 public:
     explicit TVoRichText(QWidget* parent = nullptr);
 
-    // Relative to the project folder. In the player, the edit shows the
-    // file, or nothing when there is no such file; setting the name once
-    // the edit exists loads the new file at once.
+    // Relative to the project folder. The edit shows the file, or nothing
+    // when there is no such file; setting the name once the edit exists
+    // loads the new file at once.
     const QString& FileName() const { return m_fileName; }
     void SetFileName(const QString& fileName);
 

@@ -141,16 +141,16 @@ void TextBoxRows(TRowSet& rows, TVoTextBox* box)
 
 void RichTextRows(TRowSet& rows, TVoRichText* rich)
 {
-    // The studio stores the name only; it does not load the file.
+    // The panel loads the named file, so the canvas shows it anew.
     rows.File(QStringLiteral("FileName"), [rich] { return rich->FileName(); }, QStringLiteral("Rich Text (*.rtf)|*.rtf"),
-              [rich](const QString& text) { rich->SetFileName(text); }, ProjectChanged);
+              [rich](const QString& text) { rich->SetFileName(text); }, ProjectChanged | CanvasRedraw);
     PanelRows(rows, rich);
 }
 
 void BrowserRows(TRowSet& rows, TVoBrowser* browser)
 {
     rows.File(QStringLiteral("Website,FileName"), [browser] { return browser->Address(); }, QStringLiteral("All (*.*)|*.*"),
-              [browser](const QString& text) { browser->SetAddress(text); }, ProjectChanged);
+              [browser](const QString& text) { browser->SetAddress(text); }, ProjectChanged | CanvasRedraw);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "studio/ObjectSelector.h"
 #include "studio/StudioImages.h"
 #include "studio/TipsForm.h"
+#include "studio/WindowPlace.h"
 #include "platform/VersionInfo.h"
 
 #include <QApplication>
@@ -40,7 +41,6 @@
 
 namespace {
 
-constexpr int kSidebarWidth = 232;
 constexpr int kActionPageHeight = 156;
 // The live menu window is parked this far left of the main window, past
 // its own width, so that no size brings it back into view.
@@ -153,6 +153,9 @@ void TMainForm::CreateMenus()
     NewProject1 = file->addAction(QStringLiteral("New Project..."), this, [this] { NewProject1Click(); });
     Open1 = file->addAction(QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                             [this] { Open1Click(); });
+    RecentProjects1 = file->addMenu(QStringLiteral("Recent Projects"));
+    // Another studio may have changed the list since.
+    connect(file, &QMenu::aboutToShow, this, [this] { RefreshRecentMenu(); });
     Save1 = file->addAction(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
                             [this] { Save1Click(); });
     SaveandTest1 = file->addAction(QStringLiteral("Save and Test..."), QKeySequence(Qt::CTRL | Qt::Key_T), this,
@@ -266,7 +269,7 @@ void TMainForm::CreateSidebar()
     splitter2->setStretchFactor(1, 0);
     splitter2->setSizes({400, kActionPageHeight});
     column->addWidget(splitter2, 1);
-    ScrollBox2->resize(kSidebarWidth, ScrollBox2->height());
+    ScrollBox2->resize(kDefaultSidebarWidth, ScrollBox2->height());
 }
 
 void TMainForm::FormCreate()
@@ -288,7 +291,8 @@ void TMainForm::FormCreate()
     UpdateTitle();
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { Edit1Click(); });
     Edit1Click();
-    Splitter1->setSizes({qMax(1, width() - kSidebarWidth), kSidebarWidth});
+    RestoreWindowPlace();
+    RefreshRecentMenu();
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -313,6 +317,7 @@ void TMainForm::FormShow()
     RefreshObjectList();
     SyncCanvasWindow();
     CenterCanvas();
+    NoteRecentProject();
     Timer1->start();
 }
 
@@ -323,6 +328,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     EditForm->SetCloseAllowed(true);
+    SaveWindowPlace();
     event->accept();
 }
 

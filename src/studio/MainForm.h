@@ -50,6 +50,11 @@ public:
     bool CommitPendingEdit() override;
     bool ConfirmSaveChanges();
     void OpenProjectFolder(const QString& folder);
+    // File > Recent Projects: opens a listed folder as Open does, or takes
+    // a folder that is gone off the list after saying so.
+    void OpenRecentProject(const QString& folder);
+    // Lists the recent folders the settings file keeps in the submenu.
+    void RefreshRecentMenu();
     // Lists the objects in the selector anew and takes the current entry
     // from the selection (see TDesignDocument::EntryFromSelection).
     void RefreshObjectList();
@@ -159,6 +164,7 @@ public:
 
     QAction* NewProject1 = nullptr;
     QAction* Open1 = nullptr;
+    QMenu* RecentProjects1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* SaveandTest1 = nullptr;
     QAction* BurnCDDVD1 = nullptr;
@@ -206,6 +212,12 @@ private:
     // A fresh project in the document: nothing to undo, the project entry
     // current; modified when it was never saved.
     void StartProject(bool modified);
+    // Puts the current project folder first in the recent list.
+    void NoteRecentProject();
+    // The window's place, sidebar and grid columns from the last run, and
+    // kept for the next one when the window closes.
+    void RestoreWindowPlace();
+    void SaveWindowPlace();
 
     TVelomniForm* m_menu = nullptr;
     // Freed with the members, before the menu window, a child widget.

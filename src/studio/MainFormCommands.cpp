@@ -90,7 +90,10 @@ bool TMainForm::BuildProject()
     const bool built = ::BuildProject(
         *m_menu, m_playerSource.isEmpty() ? QCoreApplication::applicationFilePath() : m_playerSource, unsaved);
     if (!unsaved) m_document->MarkSaved();
-    if (built) StatusBar1->showMessage(QStringLiteral("Project saved and built."), kStatusMessageMs);
+    if (built) {
+        StatusBar1->showMessage(QStringLiteral("Project saved and built."), kStatusMessageMs);
+        NoteRecentProject();
+    }
     return built;
 }
 
@@ -162,6 +165,7 @@ void TMainForm::OpenProjectFolder(const QString& chosen)
                                MsgButtons::Ok);
     }
     AfterProjectChange();
+    NoteRecentProject();
 }
 
 void TMainForm::NewProject1Click()
@@ -198,7 +202,12 @@ void TMainForm::SaveandTest1Click()
 
 void TMainForm::BurnCDDVD1Click()
 {
-    if (CommitPendingEdit() && BuildProject()) ShowBurner(ProjectFolder, m_menu->Settings().CDLabel, this);
+    if (!CommitPendingEdit() || !BuildProject()) return;
+    const QString imageFolder = LastImageFolder;
+    ShowBurner(ProjectFolder, m_menu->Settings().CDLabel, this);
+    // The folder of the last image saved is where the next run starts too.
+    if (LastImageFolder != imageFolder)
+        TIniFile(StudioSettingsFile()).WriteString(SettingsKey::BurnerSection, SettingsKey::ImageFolder, LastImageFolder);
 }
 
 int TMainForm::CurrentEntry() const
@@ -333,6 +342,8 @@ void TMainForm::LoadSettings()
     SetCanvasBackground(
         TColor(ini.ReadInteger(SettingsKey::SettingsSection, SettingsKey::BackgroundColor, int(m_canvasBackground))));
     m_document->SetGrid(grid);
+    if (LastImageFolder.isEmpty())
+        LastImageFolder = ini.ReadString(SettingsKey::BurnerSection, SettingsKey::ImageFolder, QString());
 }
 
 void TMainForm::SaveSettings()

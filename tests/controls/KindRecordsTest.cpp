@@ -130,7 +130,8 @@ const std::vector<TKindCase>& KindCases()
     return cases;
 }
 
-// The studio: the rich-text panel loads nothing and the browser stays empty.
+// The studio without a project folder: the rich-text panel finds no file
+// and the browser stays empty.
 class KindRecords : public testing::Test {
     ProcessStateGuard m_state{true, QString()};
 };

@@ -4,13 +4,13 @@
 // folder, and damaged files that must be refused without harm.
 #include "platform/ElfDynamic.h"
 #include "support/TempDir.h"
+#include "support/TestSeed.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QProcess>
 
-#include <iostream>
 #include <random>
 
 namespace {
@@ -46,15 +46,6 @@ int RunProgram(const QString& program)
     process.start(program, {});
     if (!process.waitForFinished(20000)) return -1;
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
-unsigned Seed()
-{
-    bool given = false;
-    const unsigned seed = qEnvironmentVariableIntValue("VELOMNI_SEED", &given);
-    const unsigned used = given ? seed : std::random_device{}();
-    std::cout << "seed " << used << " (repeat with VELOMNI_SEED=" << used << ")\n";
-    return used;
 }
 
 } // namespace
@@ -154,7 +145,7 @@ TEST(ElfSearchPath, OtherFilesAreRefusedWithAReason)
 // none is read past its end, and a refused edit leaves the file alone.
 TEST(ElfSearchPath, DamagedFilesAreReadOrRefusedWithoutHarm)
 {
-    std::mt19937 random(Seed());
+    std::mt19937 random(TestSeed());
     const QByteArray original = TempDir::Read(QStringLiteral(SEARCH_PATH_FIXTURE));
     ASSERT_GT(original.size(), 1024);
     TempDir dir;

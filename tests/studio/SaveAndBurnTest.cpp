@@ -2,11 +2,15 @@
 // Save and Burn: the burner window opens after a successful save, on the
 // project folder with the project's disc label.
 #include "burner/CDBurnerForm.h"
+#include "burner/IsoFilePlace.h"
+#include "model/IniFile.h"
 #include "model/ProcessState.h"
 #include "platform/VersionInfo.h"
 #include "player/VelomniForm.h"
 #include "document/DesignDocument.h"
 #include "studio/MainForm.h"
+#include "studio/StudioSettings.h"
+#include "support/ProcessStateGuard.h"
 #include "support/ModalWindows.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShell.h"
@@ -92,4 +96,30 @@ TEST_F(SaveAndBurnTest, AFailedSaveOpensNoBurner)
     ProjectFolder = project.File("gone");
     const int windows = WithModal([&] { form->BurnCDDVD1Click(); }, [](QWidget*) {});
     EXPECT_EQ(windows, 0);
+}
+
+TEST_F(SaveAndBurnTest, TheFolderOfTheLastImageIsWhereTheNextRunStarts)
+{
+    const ProcessStateGuard state;
+    LastImageFolder.clear();
+    dialogs.saveFiles = {output.File("kept.iso")};
+    WithModal([&] { form->BurnCDDVD1Click(); },
+              [&](QWidget* window) {
+                  auto* burner = qobject_cast<TCDBurnerForm*>(window);
+                  if (!burner) return;
+                  burner->Button8Click();
+                  for (int i = 0; i < 600 && burner->Mode() == BurnerMode::Busy; ++i) QTest::qWait(50);
+              });
+    const TIniFile settings(StudioSettingsPath(exe.Path()));
+    EXPECT_EQ(settings.ReadString("BURNER", "ImageFolder", ""), output.Path());
+
+    // The next run knows it from the settings file; one remembered in this
+    // run comes first.
+    LastImageFolder.clear();
+    form->LoadSettings();
+    EXPECT_EQ(LastImageFolder, output.Path());
+    EXPECT_EQ(IsoStartFolder(project.Path()), output.Path());
+    LastImageFolder = project.Path() + "/..";
+    form->LoadSettings();
+    EXPECT_EQ(LastImageFolder, project.Path() + "/..");
 }

@@ -21,6 +21,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc != 2) return 2;
     IsStudio = true;
+    // Its settings file goes in the test's project folder, not wherever
+    // the test runs.
+    ExeFolder = QString::fromLocal8Bit(argv[1]);
     TMainForm form(std::make_unique<TVelomniForm>());
     form.OpenProjectFolder(QString::fromLocal8Bit(argv[1]));
     for (TVoObject* entry : form.MenuWindow().ObjectList()) entry->Selected = true;
