@@ -87,8 +87,12 @@ private:
 TPropertyGrid::TPropertyGrid(QWidget* parent) : QTableWidget(0, 2, parent)
 {
     setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
+    m_chosenKeyWidth = kKeyColumnWidth;
     FitKeyColumn(kKeyColumnWidth);
     setColumnWidth(1, 108);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (section == 0 && !m_fittingKeys) m_chosenKeyWidth = size;
+    });
     horizontalHeader()->setStretchLastSection(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     horizontalHeader()->setSectionsClickable(false);
@@ -124,7 +128,7 @@ void TPropertyGrid::ClearRows()
     m_editorRow = 0;
     setRowCount(0);
     m_rows.clear();
-    FitKeyColumn(kKeyColumnWidth);
+    FitKeyColumn(m_chosenKeyWidth);
 }
 
 int TPropertyGrid::AppendRow(const TGridRow& row)
@@ -146,6 +150,7 @@ int TPropertyGrid::AppendRow(const TGridRow& row)
 // key or scroll the keys out of sight.
 void TPropertyGrid::FitKeyColumn(int width)
 {
+    const QScopedValueRollback fitting(m_fittingKeys, true);
     setColumnWidth(0, width);
     setMinimumWidth(width + kValueColumnMinimum + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
     horizontalScrollBar()->setValue(0);

@@ -126,4 +126,8 @@ private:
     bool m_validating = false;
     bool m_inDropList = false;
     bool m_updating = false;
+    // The key column's width the user chose (or the settings file gave),
+    // kept across rebuilds; the longest key widens it where it must.
+    int m_chosenKeyWidth = 0;
+    bool m_fittingKeys = false;
 };

@@ -50,24 +50,31 @@ TEST_F(MainFormPlaceTest, PlaceSidebarAndColumnsClosedWithComeBackAtTheNextStart
     form->setGeometry(place);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // Wider than the least the sidebar and the keys need, which they never
+    // go below.
     const int total = form->Splitter1->sizes()[0] + form->Splitter1->sizes()[1];
-    form->Splitter1->setSizes({total - 300, 300});
-    form->ValueEdit->setColumnWidth(0, 77);
+    const int sidebar = form->ScrollBox2->minimumSizeHint().width() + 60;
+    const int names = form->ValueEdit->columnWidth(0) + 40;
+    form->Splitter1->setSizes({total - sidebar, sidebar});
+    form->ValueEdit->setColumnWidth(0, names);
     ASSERT_TRUE(form->close());
     form.reset();
     const TWindowPlace saved = ReadWindowPlace(Settings());
     EXPECT_EQ(saved.normal, place);
     EXPECT_FALSE(saved.maximized);
-    EXPECT_EQ(saved.sidebarWidth, 300);
-    EXPECT_EQ(saved.nameColumnWidth, 77);
+    EXPECT_EQ(saved.sidebarWidth, sidebar);
+    EXPECT_EQ(saved.nameColumnWidth, names);
 
     form = NewForm();
     EXPECT_FALSE(form->windowState() & Qt::WindowMaximized);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_EQ(form->geometry(), place);
-    EXPECT_EQ(form->ScrollBox2->width(), 300);
-    EXPECT_EQ(form->ValueEdit->columnWidth(0), 77);
+    EXPECT_EQ(form->ScrollBox2->width(), sidebar);
+    EXPECT_EQ(form->ValueEdit->columnWidth(0), names);
+    // Another entry rebuilds the grid and keeps the chosen width.
+    form->ValueEdit->ClearRows();
+    EXPECT_EQ(form->ValueEdit->columnWidth(0), names);
 }
 
 TEST_F(MainFormPlaceTest, APlaceOnNoScreenFallsBackToTheMaximisedDefault)
