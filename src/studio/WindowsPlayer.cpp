@@ -27,9 +27,14 @@ ProgramKind KindOfProgram(const QString& file)
 
 QString PlayerToTest(const QString& projectFolder)
 {
-    const QString root = QDir(projectFolder).filePath(QStringLiteral("velomni.exe"));
-    const QString runtimePlayer =
-        QDir(projectFolder).filePath(LinuxRuntimeFolderName() + QStringLiteral("/velomni"));
-    if (KindOfProgram(root) != ProgramKind::Windows || !QFileInfo(runtimePlayer).isFile()) return root;
-    return runtimePlayer;
+    const QDir folder(projectFolder);
+    const QString root = folder.filePath(QStringLiteral("velomni.exe"));
+    const QString autorun = folder.filePath(QStringLiteral("autorun.sh"));
+    const QString runtimePlayer = folder.filePath(LinuxRuntimeFolderName() + QStringLiteral("/velomni"));
+    // autorun.sh starts the runtime's player as a Linux desktop does, with
+    // the environment its libraries and plug-ins need.
+    if (KindOfProgram(root) != ProgramKind::Windows || !QFileInfo(runtimePlayer).isFile()
+        || !QFileInfo(autorun).isExecutable())
+        return root;
+    return autorun;
 }

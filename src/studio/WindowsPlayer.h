@@ -18,5 +18,5 @@ ProgramKind KindOfProgram(const QString& file);
 
 // The program that runs the menu of a built project folder on this
 // system: the root's velomni.exe when it is a program of this system, else
-// the Linux player of the runtime folder.
+// autorun.sh, which starts the Linux player of the runtime folder.
 QString PlayerToTest(const QString& projectFolder);

@@ -125,8 +125,19 @@ import -window root "$out/studio.png" || true
 stop_group
 root_kill "$root"
 
-# The player at the demo folder's root, with the system's Qt.
-if [ -x "$root/home/viewer/demo/velomni.exe" ]; then
+# The Linux player of the demo folder: the root's velomni.exe, with the
+# system's Qt; where the package ships the Windows player, the root holds a
+# copy of that and the Linux player is started by autorun.sh, with its
+# runtime.
+player=./velomni.exe
+start="exec ./velomni.exe"
+if [ -f "$root/usr/share/velomni-studio/velomni.exe" ]; then
+  cmp -s "$root/home/viewer/demo/velomni.exe" "$root/usr/share/velomni-studio/velomni.exe" ||
+    fail="$fail; the demo's velomni.exe is not the package's Windows player"
+  player=./linux-x86_64/velomni
+  start="exec sh autorun.sh"
+fi
+if [ -x "$root/home/viewer/demo/$player" ]; then
   web=$(jq -r '[.ObjectList[] | select(.ObjectType == 5)][0] | "\(.Left),\(.Top),\(.Width),\(.Height)"' \
     "$source/examples/demo/project.json")
   caption=$(jq -r .FormCaption "$source/examples/demo/project.json")
@@ -134,7 +145,7 @@ if [ -x "$root/home/viewer/demo/velomni.exe" ]; then
   height=$(jq -r .Height "$source/examples/demo/project.json")
   # shellcheck disable=SC2046
   setsid chroot --userspec=$VIEWER_ID:$VIEWER_ID "$root" /usr/bin/env -i $(viewer_env) \
-    sh -c 'cd /home/viewer/demo && exec ./velomni.exe' >"$out/player.log" 2>&1 </dev/null &
+    sh -c "cd /home/viewer/demo && $start" >"$out/player.log" 2>&1 </dev/null &
   group=$!
   tries=0 window="" dark=0
   while [ $tries -lt 120 ] && kill -0 $group 2>/dev/null; do
@@ -158,7 +169,7 @@ if [ -x "$root/home/viewer/demo/velomni.exe" ]; then
   fi
   stop_group
 else
-  fail="$fail; the built demo has no player velomni.exe"
+  fail="$fail; the built demo has no Linux player $player"
 fi
 
 for message in "error while loading" "cannot load the" "could not find Qt WebEngine resources"; do
