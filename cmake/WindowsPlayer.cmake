@@ -36,12 +36,7 @@ target_link_libraries(velomni_controls PUBLIC velomni_model Qt6::Widgets PRIVATE
 
 velomni_library(velomni_player ${CMAKE_SOURCE_DIR}/src/player)
 target_link_libraries(velomni_player PUBLIC velomni_controls velomni_model Qt6::Widgets PRIVATE winmm)
-qt_add_resources(velomni_player "stock_pictures"
-  PREFIX "/stock"
-  BASE ${CMAKE_SOURCE_DIR}/resources/stock
-  FILES ${CMAKE_SOURCE_DIR}/resources/stock/Image1.png
-        ${CMAKE_SOURCE_DIR}/resources/stock/Image2.png
-        ${CMAKE_SOURCE_DIR}/resources/stock/Image3.png)
+velomni_stock_pictures(velomni_player)
 
 # Of the studio, the player needs only where the settings file lies.
 add_library(velomni_studio_settings STATIC
