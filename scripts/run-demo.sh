@@ -24,5 +24,9 @@ rm -f "$demo/project.json"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: run it under a desktop session or 'xvfb-run -a make run'." >&2
 fi
-echo "Starting the studio on $demo (its player is $demo/velomni.exe)" >&2
+if [ "$(head -c 2 "$demo/velomni.exe" 2>/dev/null)" = MZ ]; then
+  echo "Starting the studio on $demo (its players: velomni.exe for Windows, autorun.sh for Linux)" >&2
+else
+  echo "Starting the studio on $demo (its player is $demo/velomni.exe)" >&2
+fi
 exec "$bin/velomni-studio"
