@@ -7,6 +7,7 @@
 // that case runs only with VELOMNI_SHELL_OPEN_DOCUMENT set.
 #include "platform/Shell.h"
 #include "windows/Check.h"
+#include "windows/OnWine.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -29,12 +30,6 @@ int RunAsChild(int argc)
     if (!report.open(QIODevice::WriteOnly)) return 1;
     report.write(QStringLiteral("%1\n%2").arg(QDir::currentPath()).arg(argc - 1).toUtf8());
     return 0;
-}
-
-bool RunningOnWine()
-{
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
 QString Native(const QString& path)

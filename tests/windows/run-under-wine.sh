@@ -17,7 +17,8 @@ shift 2
 PATH=/usr/lib/wine:$PATH
 command -v wine64 >/dev/null 2>&1 || { echo "SKIP: wine64 is missing: run scripts/install-deps.sh"; exit 77; }
 
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mshtml=;winemenubuilder.exe=d"
+# A program that faults ends at once instead of waiting in Wine's debugger.
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 if [ ! -f "$prefix/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || { echo "wineboot failed in $prefix"; exit 1; }
 fi
