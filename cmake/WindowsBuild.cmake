@@ -62,7 +62,6 @@ ExternalProject_Add(velomni_windows
   BUILD_BYPRODUCTS "${windows_dir}/velomni.exe"
   USES_TERMINAL_BUILD ON)
 set(VELOMNI_WINDOWS_PLAYER "${CMAKE_BINARY_DIR}/bin/velomni.exe")
-set(VELOMNI_WINDOWS_TESTS "${windows_dir}/tests")
 # The studio's project build puts it at a project's root: built with it.
 add_dependencies(velomni-studio velomni_windows)
 add_dependencies(velomni-cli velomni_windows)
